@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "driver/budget.hpp"
+#include "driver/random_generator.hpp"
+#include "driver/root_choice.hpp"
+#include "patterns/pattern_map.hpp"
+#include "platform/clock.hpp"
+
+namespace orvane {
+
+// What a manager gives for one move, whatever protocol it speaks.
+struct TurnRequest {
+  std::uint16_t turnSeconds = 0;
+  std::int32_t matchTimeLeft = 0;
+  std::int32_t startTime = 0;  // hundredths of a second since local midnight
+};
+
+struct TurnOutcome {
+  std::optional<Move> move;  // none when the board has no empty cell
+  Budget budget;
+  bool searched = false;
+  std::uint64_t nodes = 0;
+  std::uint8_t rootVerdict = 3;
+};
+
+// The engine's one entry point: budgets the turn, then draws the opening move on an empty board,
+// or fills the pattern map, searches from the root and chooses among its best cells. The board
+// of `position` holds the position on entry and on return; its map is overwritten.
+TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
+                     const Clock& clock);
+
+}  // namespace orvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace orvane {
+
+inline constexpr int BoardSide = 20;
+inline constexpr int CellCount = BoardSide * BoardSide;
+
+// What stands on one cell. The values are the ones the whole engine stores.
+enum class CellState : std::uint8_t { Empty = 0, Own = 1, Opponent = 2 };
+
+// Linear index of cell (x, y): x is the column and the fast index.
+constexpr int cellIndex(int x, int y) {
+  return x + BoardSide * y;
+}
+
+// Line walks step off the board on either side; every such position is tested here first.
+constexpr bool isOnBoard(int x, int y) {
+  return static_cast<unsigned>(x) < static_cast<unsigned>(BoardSide) &&
+         static_cast<unsigned>(y) < static_cast<unsigned>(BoardSide);
+}
+
+// The position: one CellState per cell, in row-major order (y outer, x inner).
+struct Board {
+  std::array<CellState, CellCount> cells{};
+
+  CellState at(int x, int y) const { return cells[cellIndex(x, y)]; }
+  void set(int x, int y, CellState state) { cells[cellIndex(x, y)] = state; }
+
+  friend bool operator==(const Board&, const Board&) = default;
+};
+
+}  // namespace orvane

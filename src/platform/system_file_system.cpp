@@ -1,0 +1,122 @@
+#include "platform/system_file_system.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+namespace orvane {
+
+namespace {
+
+// The system's error numbers that mean one of the brain's own codes. Any other number is kept,
+// except where it equals one of those codes while meaning something else (an I/O fault is errno
+// 5, which would read as "access denied"): such a number is moved past them, by 1000.
+std::int32_t errorCode(int systemError) {
+  switch (systemError) {
+    case ENOENT:
+      return io_error::FileNotFound;
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case ELOOP:
+    case EINVAL:
+      return io_error::InvalidFilename;
+    case EMFILE:
+    case ENFILE:
+      return io_error::TooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+      return io_error::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return io_error::DiskFull;
+    default:
+      break;
+  }
+  switch (systemError) {
+    case io_error::FileNotFound:
+    case io_error::InvalidFilename:
+    case io_error::TooManyOpenFiles:
+    case io_error::AccessDenied:
+    case io_error::ReadBeyondEnd:
+    case io_error::DiskFull:
+    case io_error::InvalidNumericInput:
+      return systemError + 1000;
+    default:
+      return systemError;
+  }
+}
+
+}  // namespace
+
+SystemFileSystem::~SystemFileSystem() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+std::int32_t SystemFileSystem::open(std::string_view name, int flags) {
+  if (descriptor_ >= 0) return io_error::TooManyOpenFiles;
+  const std::string path(name);
+  int opened;
+  do {
+    opened = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  } while (opened < 0 && errno == EINTR);
+  if (opened < 0) return errorCode(errno);
+  descriptor_ = opened;
+  buffered_ = 0;
+  next_ = 0;
+  return io_error::None;
+}
+
+std::int32_t SystemFileSystem::openForReading(std::string_view name) {
+  return open(name, O_RDONLY);
+}
+
+std::int32_t SystemFileSystem::openForWriting(std::string_view name) {
+  return open(name, O_WRONLY | O_CREAT | O_TRUNC);
+}
+
+std::int32_t SystemFileSystem::readByte(std::uint8_t& byte, bool& atEnd) {
+  atEnd = false;
+  if (descriptor_ < 0) return io_error::AccessDenied;
+  if (next_ == buffered_) {
+    ssize_t count;
+    do {
+      count = ::read(descriptor_, buffer_.data(), buffer_.size());
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) return errorCode(errno);
+    buffered_ = static_cast<std::size_t>(count);
+    next_ = 0;
+    if (count == 0) {
+      atEnd = true;
+      return io_error::None;
+    }
+  }
+  byte = buffer_[next_++];
+  return io_error::None;
+}
+
+std::int32_t SystemFileSystem::write(std::string_view bytes) {
+  if (descriptor_ < 0) return io_error::AccessDenied;
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errorCode(errno);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return io_error::None;
+}
+
+std::int32_t SystemFileSystem::close() {
+  if (descriptor_ < 0) return io_error::None;
+  const int result = ::close(descriptor_);
+  descriptor_ = -1;
+  return result < 0 ? errorCode(errno) : io_error::None;
+}
+
+}  // namespace orvane

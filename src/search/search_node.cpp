@@ -1,0 +1,210 @@
+#include "search/search_node.hpp"
+
+#include <array>
+
+#include "patterns/neighbourhood.hpp"
+#include "search/candidate_scan.hpp"
+#include "search/search_settings.hpp"
+
+namespace orvane {
+
+namespace {
+
+// Score thresholds; they are the values of the shapes they stand for in the pattern score table.
+constexpr std::int32_t FiveAttack = 65000;     // own five
+constexpr std::int32_t OpenFourAttack = 3200;  // own open four
+constexpr std::int32_t FiveDefence = 14500;    // the other side has a five to make
+constexpr std::int32_t OpenFourDefence = 700;  // the other side has an open four to make
+constexpr std::int32_t FourScore = 200;        // a four (own attack, or any total)
+constexpr std::int32_t FourDefence = 25;       // the other side has a four to make
+
+// Reply verdicts of one node, by list position (index 0 unused).
+using ChildVerdicts = std::array<Verdict, CandidateListSize + 1>;
+
+// Rules that decide a node from its scan alone.
+Verdict immediateVerdict(const CandidateList& list, AttackLevel attackLevel, bool atDepthLimit) {
+  const std::int32_t bestAttack = list[BestAttackPosition].attack;
+  const std::int32_t bestDefence = list[BestDefencePosition].defence;
+  Verdict verdict = Undecided;
+  if (atDepthLimit) {
+    if (attackLevel == 1 && bestDefence < OpenFourDefence) verdict = LikelyWon;
+    if (attackLevel == 2 && bestDefence < FiveDefence) verdict = LikelyWon;
+  }
+  if (bestAttack >= FiveAttack) verdict = Won;
+  if ((bestAttack >= OpenFourAttack || attackLevel == 3) && bestDefence < FiveDefence)
+    verdict = Won;
+  if (attackLevel >= 1 && bestDefence < FourDefence) verdict = Won;
+  return verdict;
+}
+
+bool cellAmong(const CandidateList& list, int count, const Candidate& cell) {
+  for (int position = 1; position <= count; ++position) {
+    if (list[position].sameCell(cell)) return true;
+  }
+  return false;
+}
+
+// Keeps the leading positions worth trying, clears the rest of 1 to 12 and appends the best
+// defence and best attack when they are not among them. Returns how many positions to try.
+int chooseCellsToTry(CandidateList& list) {
+  const std::int32_t bestDefence = list[BestDefencePosition].defence;
+  int tryCount = 0;
+  if (bestDefence >= FiveDefence) {
+    // Only the block of the other side's five, already at the head of the list.
+    list.clear(BestDefencePosition);
+    list.clear(BestAttackPosition);
+    tryCount = 1;
+  } else {
+    std::int32_t threshold;
+    if (bestDefence >= OpenFourDefence) {
+      if (list[BestAttackPosition].attack < FourScore) list.clear(BestAttackPosition);
+      threshold = FourScore;
+    } else {
+      threshold = roundedQuotient(list[1].total(), settings::P);
+      if (threshold == 0) threshold = 1;
+    }
+    while (tryCount < settings::V && list[tryCount + 1].total() >= threshold)
+      ++tryCount;
+  }
+  for (int position = tryCount + 1; position <= settings::V; ++position)
+    list.clear(position);
+
+  Candidate& defenceRecord = list[BestDefencePosition];
+  Candidate& attackRecord = list[BestAttackPosition];
+  const bool defenceKept = defenceRecord.defence > 0 && cellAmong(list, tryCount, defenceRecord);
+  const bool attackKept = attackRecord.attack > 0 && cellAmong(list, tryCount, attackRecord);
+  if (defenceKept) list.clear(BestDefencePosition);
+  if (attackKept) list.clear(BestAttackPosition);
+  if (defenceRecord.defence > 0) {
+    if (tryCount < settings::V) {
+      list[tryCount + 1] = defenceRecord;
+      list.clear(BestDefencePosition);
+    }
+    ++tryCount;
+  }
+  if (attackRecord.attack > 0) {
+    if (tryCount < settings::V + 1) {
+      list[tryCount + 1] = attackRecord;
+      list.clear(BestAttackPosition);
+    }
+    ++tryCount;
+  }
+  return tryCount;
+}
+
+// Moves the cells that reached the node's best verdict `threshold` with the total `bestSum` to
+// the front of positions 1 to `count`; every other position of that range keeps its cell with
+// both scores cleared.
+void gatherBestCells(CandidateList& list, ChildVerdicts& childVerdicts, int count,
+                     Verdict threshold, std::int32_t bestSum) {
+  for (int i = 1; i <= count; ++i) {
+    if (childVerdicts[i] <= threshold && list[i].total() >= bestSum) continue;
+    list[i].clearScores();
+    for (int j = i + 1; j <= count; ++j) {
+      if (childVerdicts[j] == threshold && list[j].total() == bestSum) {
+        list[i] = list[j];
+        childVerdicts[i] = childVerdicts[j];
+        list[j].clearScores();
+        childVerdicts[j] = Won;
+        break;
+      }
+    }
+  }
+}
+
+std::int32_t reducedBy(std::int32_t value, std::int32_t reduction) {
+  const std::int32_t reduced = value - reduction;
+  return reduced < 0 ? 0 : reduced;
+}
+
+}  // namespace
+
+void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
+                Verdict cutoffVerdict, std::int32_t sumMargin) {
+  ++context.nodes;
+  ChildVerdicts childVerdicts;
+  childVerdicts.fill(Undecided);
+  const AttackLevel attackLevel = ScanCandidates(context.position.map, level, list);
+
+  verdict = immediateVerdict(list, attackLevel, level == context.searchDepth);
+  if (verdict >= LikelyWon) {
+    list[1] = list[BestAttackPosition];
+  } else if (list[BestDefencePosition].defence >= FiveDefence) {
+    list[1] = list[BestDefencePosition];
+  }
+
+  if (verdict != Undecided || level >= context.searchDepth) {
+    gatherBestCells(list, childVerdicts, settings::V, Undecided, list[1].total());
+    return;
+  }
+
+  const int tryCount = chooseCellsToTry(list);
+  Verdict bestChildVerdict = Undecided;
+  std::int32_t bestSum = list[1].total();
+
+  // The root with a single cell (or none) has nothing to compare: it answers without a search.
+  if (level != 1 || tryCount > 1) {
+    bestChildVerdict = NoReplyYet;
+    bestSum = 0;
+    std::int32_t timeoutPenalty = 0;
+    const CellState stone = (level % 2 == 1) ? CellState::Own : CellState::Opponent;
+    Board& board = context.position.board;
+    PatternMap& map = context.position.map;
+    CandidateList childList;
+    NeighbourhoodSave save;
+
+    for (int i = 1; i <= tryCount; ++i) {
+      Candidate& tried = list[i];
+      const int x = tried.x;
+      const int y = tried.y;
+      board.set(x, y, stone);
+      SaveNeighbourhood(save, map, x, y);
+      UpdateAfterStone(map, board, x, y);
+      SearchNode(context, childList, static_cast<std::uint8_t>(level + 1), childVerdicts[i],
+                 bestChildVerdict, tried.total() - bestSum);
+      board.set(x, y, CellState::Empty);
+      RestoreNeighbourhood(save, map, x, y);
+
+      const std::int32_t reduction = roundedQuotient(childList[1].attack, settings::K);
+      tried.attack = reducedBy(tried.attack, reduction);
+
+      const Verdict reply = childVerdicts[i];
+      if (reply <= bestChildVerdict) {
+        if (reply < bestChildVerdict || tried.total() > bestSum) {
+          bestChildVerdict = reply;
+          bestSum = tried.total();
+        }
+        // Cut-offs: the caller cannot take this node any more, or takes it only on a total that
+        // its margin no longer covers.
+        const Verdict wouldReport = static_cast<Verdict>(Won - bestChildVerdict);
+        if (wouldReport > cutoffVerdict) break;
+        if (wouldReport == cutoffVerdict) {
+          const std::int32_t share = roundedQuotient(tried.attack, settings::K);
+          if (sumMargin < share || (level >= 3 && sumMargin == share)) break;
+        }
+      }
+      if (reply == LikelyWon && reduction > timeoutPenalty) timeoutPenalty = reduction;
+
+      if (i < tryCount && context.timer.expired()) {
+        // Out of time: the untried cells count as left to a likely win of the other side.
+        const std::int32_t nextTotal = list[i + 1].total();
+        if (bestChildVerdict > LikelyWon ||
+            (bestChildVerdict == LikelyWon && nextTotal > bestSum)) {
+          bestChildVerdict = LikelyWon;
+          bestSum = nextTotal;
+        }
+        for (int j = i + 1; j <= tryCount; ++j) {
+          childVerdicts[j] = LikelyWon;
+          list[j].attack = reducedBy(list[j].attack, timeoutPenalty);
+        }
+        break;
+      }
+    }
+  }
+
+  const Verdict best = tryCount == 0 ? Undecided : bestChildVerdict;
+  verdict = static_cast<Verdict>(Won - best);
+  gatherBestCells(list, childVerdicts, tryCount, best, bestSum);
+}
+
+}  // namespace orvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "patterns/pattern_map.hpp"
+#include "search/candidate.hpp"
+#include "search/turn_timer.hpp"
+
+namespace orvane {
+
+// What every node of one search shares: the position with the trial stones of the plies above,
+// the deepest level, the turn's time, and the count of nodes visited.
+struct SearchContext {
+  Position& position;
+  std::uint8_t searchDepth;
+  const TurnTimer& timer;
+  std::uint64_t nodes = 0;
+};
+
+// One node of the threat search, for the side to move at `level` (own side at odd levels).
+// Rewrites `list` and `verdict`; the board and the map are returned exactly as found.
+// `cutoffVerdict` is the caller's best reply verdict so far and `sumMargin` the caller's margin of
+// the tried cell's total over its best total; the root passes NoReplyYet and 1000000.
+void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
+                Verdict cutoffVerdict, std::int32_t sumMargin);
+
+}  // namespace orvane
