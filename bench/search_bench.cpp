@@ -1,3 +1,132 @@
-int main() {
+// Whole-run benchmark: every bundled mid-game position is read from its manager's files and
+// searched under a frozen clock, so the search always runs to its full depth. Prints per position
+// the nodes searched and the time, then the total, the speed and a signature of every root list:
+// any change in the search's behaviour changes the signature.
+//
+//   orvane_search_bench [--positions DIR] [--expect SIGNATURE]
+//
+// With --expect the exit code is 1 when the signature differs.
+#include <algorithm>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "driver/io_channel.hpp"
+#include "driver/move_files.hpp"
+#include "driver/turn.hpp"
+#include "platform/system_file_system.hpp"
+
+namespace {
+
+using namespace orvane;
+
+class FrozenClock final : public Clock {
+ public:
+  TimeOfDay localTime() const override { return {13, 5, 42, 378}; }
+  TimeOfDay utcTime() const override { return {13, 5, 42, 378}; }
+};
+
+struct ManagerFiles {
+  Board board;
+  Timeouts timeouts;
+};
+
+bool readManagerFiles(const std::filesystem::path& directory, ManagerFiles& files) {
+  SystemFileSystem fileSystem;
+  IoChannel channel(fileSystem);
+  channel.openForReading((directory / "tah.dat").string());
+  const std::uint8_t ownSymbol = channel.ReadCharacter();
+  channel.close();
+  channel.openForReading((directory / "plocha.dat").string());
+  ReadBoard(channel, ownSymbol, files.board);
+  channel.close();
+  channel.openForReading((directory / "timeouts.dat").string());
+  files.timeouts = ReadTimeouts(channel);
+  channel.close();
+  return channel.pendingError() == 0;
+}
+
+// FNV-1a over the bytes of every value fed to it.
+class Signature {
+ public:
+  void add(std::int64_t value) {
+    for (int byte = 0; byte < 8; ++byte) {
+      hash_ ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xff;
+      hash_ *= 0x100000001b3ull;
+    }
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xcbf29ce484222325ull;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::filesystem::path positionsDir = ORVANE_POSITIONS_DIR;
+  const char* expected = nullptr;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--positions") == 0) positionsDir = argv[i + 1];
+    if (std::strcmp(argv[i], "--expect") == 0) expected = argv[i + 1];
+  }
+
+  std::vector<std::filesystem::path> directories;
+  for (const auto& entry : std::filesystem::directory_iterator(positionsDir)) {
+    if (entry.is_directory()) directories.push_back(entry.path());
+  }
+  std::sort(directories.begin(), directories.end());
+
+  const FrozenClock clock;
+  Signature signature;
+  std::uint64_t totalNodes = 0;
+  double totalSeconds = 0;
+  std::printf("%-16s %5s %10s %10s %6s\n", "position", "depth", "nodes", "ms", "move");
+  for (const auto& directory : directories) {
+    ManagerFiles files;
+    if (!readManagerFiles(directory, files)) {
+      std::fprintf(stderr, "cannot read the files of %s\n", directory.c_str());
+      return 2;
+    }
+    Position position;
+    position.board = files.board;
+    const TurnRequest request{TurnSecondsFrom(files.timeouts.turnSeconds),
+                              files.timeouts.matchTimeLeft, centisecondsOfDay(clock.localTime())};
+    RandomGenerator random = RandomGenerator::FromUtcTime(clock.utcTime());
+
+    const auto start = std::chrono::steady_clock::now();
+    const TurnOutcome outcome = PlayTurn(position, request, random, clock);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    totalNodes += outcome.nodes;
+    totalSeconds += seconds;
+    signature.add(static_cast<std::int64_t>(outcome.nodes));
+    signature.add(outcome.rootVerdict);
+    for (const Candidate& candidate : outcome.rootList.entries) {
+      for (std::int32_t field : {candidate.x, candidate.y, candidate.attack, candidate.defence}) {
+        signature.add(field);
+      }
+    }
+    const std::string move =
+        outcome.move ? std::to_string(outcome.move->x) + "," + std::to_string(outcome.move->y)
+                     : "none";
+    std::printf("%-16s %5d %10" PRIu64 " %10.1f %6s\n", directory.filename().c_str(),
+                outcome.budget.searchDepth, outcome.nodes, seconds * 1000, move.c_str());
+  }
+
+  char signatureText[17];
+  std::snprintf(signatureText, sizeof signatureText, "%016" PRIx64, signature.value());
+  std::printf("positions %zu  nodes %" PRIu64 "  seconds %.3f  nodes/s %.0f\n", directories.size(),
+              totalNodes, totalSeconds, totalSeconds > 0 ? totalNodes / totalSeconds : 0.0);
+  std::printf("signature %s\n", signatureText);
+  if (expected != nullptr && std::strcmp(expected, signatureText) != 0) {
+    std::fprintf(stderr, "signature differs from the expected %s\n", expected);
+    return 1;
+  }
   return 0;
 }

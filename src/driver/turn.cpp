@@ -33,14 +33,11 @@ TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGener
   InitialisePatternMap(position.map, position.board);
   const TurnTimer timer(clock, request.startTime, outcome.budget.turnLimit);
   SearchContext context{position, outcome.budget.searchDepth, timer};
-  CandidateList rootList;
-  Verdict rootVerdict = Undecided;
-  SearchNode(context, rootList, 1, rootVerdict, NoReplyYet, 1000000);
+  SearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000);
 
   outcome.searched = true;
   outcome.nodes = context.nodes;
-  outcome.rootVerdict = rootVerdict;
-  outcome.move = ChooseRootMove(rootList, position.board, random);
+  outcome.move = ChooseRootMove(outcome.rootList, position.board, random);
   return outcome;
 }
 

@@ -8,6 +8,7 @@
 #include "driver/root_choice.hpp"
 #include "patterns/pattern_map.hpp"
 #include "platform/clock.hpp"
+#include "search/candidate.hpp"
 
 namespace orvane {
 
@@ -23,7 +24,8 @@ struct TurnOutcome {
   Budget budget;
   bool searched = false;
   std::uint64_t nodes = 0;
-  std::uint8_t rootVerdict = 3;
+  Verdict rootVerdict = Undecided;
+  CandidateList rootList;  // as the search left it; the move was drawn from it
 };
 
 // The engine's one entry point: budgets the turn, then draws the opening move on an empty board,
