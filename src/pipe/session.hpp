@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "driver/random_generator.hpp"
+#include "patterns/pattern_map.hpp"
+#include "pipe/command.hpp"
+#include "pipe/time_settings.hpp"
+#include "platform/clock.hpp"
+#include "platform/console.hpp"
+
+namespace orvane::pipe {
+
+enum class SessionState { Running, Ended };
+
+// The brain's side of one conversation with a manager: the position, the manager's settings and
+// the replies. Lines come in one at a time without their line ends; every reply goes to `output`
+// as one whole line ending in CR LF. Every move is asked of PlayTurn, with the budget inputs the
+// file-protocol brain would read from its files.
+class Session {
+ public:
+  Session(const Clock& clock, Console& output) : clock_(clock), output_(output) {}
+
+  SessionState handleLine(std::string_view line);
+  // A line cut short because it was longer than the longest line kept.
+  SessionState handleOverlongLine();
+
+  const Board& board() const { return position_.board; }
+
+ private:
+  // The start time and the random draws of one move, taken when its request has been read.
+  struct MoveRequest {
+    std::int32_t startTime;
+    RandomGenerator random;
+  };
+  // A position being given stone by stone between BOARD and DONE.
+  struct BoardBlock {
+    Board board;
+    std::optional<std::string> error;  // the first fault found in the block
+  };
+
+  SessionState continueBoardBlock(std::string_view line);
+  void finishBoardBlock();
+  bool rejectedByRule(bool moveRequest);
+
+  SessionState handle(const EndCommand& command);
+  SessionState handle(const InfoCommand& command);
+  SessionState handle(const UnknownCommand& command);
+  SessionState handle(const BoardCommand& command);
+  // Any other command: carried out unless the rule in force stops it.
+  template <typename GameCommand>
+  SessionState handle(const GameCommand& command);
+
+  void execute(const StartCommand& command);
+  void execute(const RectStartCommand& command);
+  void execute(const RestartCommand& command);
+  void execute(const BeginCommand& command);
+  void execute(const TurnCommand& command);
+  void execute(const TakebackCommand& command);
+  void execute(const AboutCommand& command);
+  void execute(const MalformedCommand& command);
+
+  MoveRequest readMoveRequestClock() const;
+  void answerMove(MoveRequest& request);
+  void startNewGame();
+  void writeLine(std::string_view text);
+  void writeError(std::string_view reason);
+
+  const Clock& clock_;
+  Console& output_;
+  Position position_;
+  TimeSettings time_;
+  std::optional<BoardBlock> boardBlock_;
+  // Why the rule in force cannot be honoured, while it is in force, and whether that has been
+  // said since it was set.
+  std::optional<std::string> ruleError_;
+  bool ruleErrorReported_ = false;
+};
+
+}  // namespace orvane::pipe
