@@ -8,8 +8,10 @@ namespace orvane {
 inline constexpr int BoardSide = 20;
 inline constexpr int CellCount = BoardSide * BoardSide;
 
-// What stands on one cell. The values are the ones the whole engine stores.
-enum class CellState : std::uint8_t { Empty = 0, Own = 1, Opponent = 2 };
+// What stands on one cell. The values are the ones the whole engine stores. `Blocked` is a stone
+// of neither side, which a manager of a continuous game may place: it blocks the lines of both
+// sides, as the edge of the board does. A position read from the manager's files never holds one.
+enum class CellState : std::uint8_t { Empty = 0, Own = 1, Opponent = 2, Blocked = 3 };
 
 // Linear index of cell (x, y): x is the column and the fast index.
 constexpr int cellIndex(int x, int y) {

@@ -16,25 +16,25 @@ struct LineWalk {
   std::uint8_t opponentRoom = 4;
 
   // Enters a cell that lies before the first window position; `between` counts the cells strictly
-  // between it and that position. The edge blocks both sides, a stone blocks the other side.
+  // between it and that position. The edge and a blocked cell block both sides, a stone blocks
+  // the other side.
   void enterLeadingCell(const Board& board, int px, int py, std::uint8_t between) {
     lineBits <<= 1;
-    if (!isOnBoard(px, py)) {
-      ownRoom = between;
-      opponentRoom = between;
-      return;
-    }
-    const CellState state = board.at(px, py);
+    const CellState state = isOnBoard(px, py) ? board.at(px, py) : CellState::Blocked;
     if (state == CellState::Own) {
       lineBits |= 1;
       opponentRoom = between;
     } else if (state == CellState::Opponent) {
       lineBits |= 1;
       ownRoom = between;
+    } else if (state == CellState::Blocked) {
+      ownRoom = between;
+      opponentRoom = between;
     }
   }
 
-  // Enters the state of the cell just shifted in (a stone sets its bit and blocks the other side).
+  // Enters the state of the cell just shifted in: a stone sets its bit and blocks the other side,
+  // a blocked cell blocks both.
   void enterCell(CellState state) {
     if (state == CellState::Own) {
       lineBits |= 1;
@@ -42,6 +42,9 @@ struct LineWalk {
     } else if (state == CellState::Opponent) {
       lineBits |= 1;
       ownRoom = 0;
+    } else if (state == CellState::Blocked) {
+      ownRoom = 0;
+      opponentRoom = 0;
     }
   }
 

@@ -36,11 +36,16 @@ std::optional<std::string> moveFault(const Board& board, const CellText& cell) {
   return std::nullopt;
 }
 
-// The engine knows only its own and the opponent's stones. A stone of neither side becomes an
-// opponent stone: it blocks the brain's lines as it should, and any opponent line it seems to
-// lengthen only makes the brain defend more, never less.
 CellState cellStateFor(StoneOwner owner) {
-  return owner == StoneOwner::Own ? CellState::Own : CellState::Opponent;
+  switch (owner) {
+    case StoneOwner::Own:
+      return CellState::Own;
+    case StoneOwner::Opponent:
+      return CellState::Opponent;
+    case StoneOwner::Neither:
+      break;
+  }
+  return CellState::Blocked;
 }
 
 bool needsIntegerValue(const std::string& key) {

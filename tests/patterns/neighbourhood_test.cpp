@@ -94,7 +94,11 @@ TEST(PatternMapAroundTrialStone, UpdateGivesFullInitialisationAndRestoreGivesMap
   std::mt19937 rng(77031);
   auto draw = [&rng](int high) { return std::uniform_int_distribution<int>(0, high)(rng); };
   for (int round = 0; round < 100; ++round) {
-    Position position = InitialisedPosition(RandomBoard(rng));
+    Board board = RandomBoard(rng);
+    // Every third board also holds stones of neither side, which block both sides' lines.
+    for (int i = 0; round % 3 == 0 && i < 8; ++i)
+      board.set(draw(19), draw(19), CellState::Blocked);
+    Position position = InitialisedPosition(board);
     ASSERT_TRUE(DescribesBoard(position.map, position.board)) << "after the full initialisation";
     const PatternMap before = position.map;
 

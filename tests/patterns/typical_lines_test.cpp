@@ -17,8 +17,9 @@ using testing::LineStep;
 using testing::LineSteps;
 
 // A line in walk order: "*" the evaluated empty cell, "X" an own stone, "O" an opponent stone,
-// "." an empty cell, "|" the edge of the board (that position and all beyond it are off the
-// board). Every other cell within four of the evaluated one is empty and on the board.
+// "." an empty cell, "#" a stone of neither side, "|" the edge of the board (that position and all
+// beyond it are off the board). Every other cell within four of the evaluated one is empty and on
+// the board.
 struct TypicalLine {
   std::string_view line;
   DirectionCode code;
@@ -58,6 +59,9 @@ const std::vector<TypicalLine> TypicalLines = {
     {"O*X", 24, 3},
     {"X*O", 3, 24},
     {"....*....", 0, 0},
+    {"#XXX*.", 30, -30},  // a stone of neither side blocks like the edge
+    {".XXX*#", 15, -15},
+    {"XX#X*XX", 30, -30},
 };
 
 std::string SwapSides(std::string_view line) {
@@ -119,6 +123,7 @@ TEST(PatternCodeOfTypicalLines, EveryLineInEveryDirectionForBothSides) {
           const int y = cell->y + (i - star) * step.dy;
           if (line[i] == 'X') board.set(x, y, CellState::Own);
           if (line[i] == 'O') board.set(x, y, CellState::Opponent);
+          if (line[i] == '#') board.set(x, y, CellState::Blocked);
         }
 
         CellCodes codes;

@@ -180,7 +180,7 @@ TEST_F(SessionPositionTest, BoardBlockGivesOwnersAndAddsTheReply) {
   Board expected;
   expected.set(5, 5, CellState::Own);
   expected.set(6, 6, CellState::Opponent);
-  expected.set(7, 7, CellState::Opponent);  // neither side's stone blocks like an opponent's
+  expected.set(7, 7, CellState::Blocked);
   ASSERT_EQ(expected.at(reply_->x, reply_->y), CellState::Empty);
   expected.set(reply_->x, reply_->y, CellState::Own);
   EXPECT_EQ(given_, expected);
