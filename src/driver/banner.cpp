@@ -24,7 +24,7 @@ std::string InformationBanner(const Budget& budget) {
       "            Extremy:TRUE Utok:FALSE Vyhra1:TRUE Vyhra2:1",
       "defines: limit_turn:" + std::to_string(budget.turnLimit) +
           " limit_match-rozjezd:4 MSWINDOWS ",
-      "Written by the Orvane developers, free software.",
+      "Written by the Orvane developers.",
       "",
       "Program works only with a go-moku manager.",
       "The file tah.dat, timeouts.dat or plocha.dat/pole.dat is probably missing in the directory.",

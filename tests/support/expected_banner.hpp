@@ -11,7 +11,7 @@ inline constexpr std::string_view DefaultBanner =
     "settings: H10 K2.5 V12 P8.0 ST1-2700 ST2-0 AST1-660 AST2-200\r\n"
     "            Extremy:TRUE Utok:FALSE Vyhra1:TRUE Vyhra2:1\r\n"
     "defines: limit_turn:2850 limit_match-rozjezd:4 MSWINDOWS \r\n"
-    "Written by the Orvane developers, free software.\r\n"
+    "Written by the Orvane developers.\r\n"
     "\r\n"
     "Program works only with a go-moku manager.\r\n"
     "The file tah.dat, timeouts.dat or plocha.dat/pole.dat is probably missing in the "
