@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "pipe/board_line.hpp"
@@ -14,6 +16,11 @@ struct CommandCase {
   std::string line;
   Command expected;  // for a malformed line only the kind is compared
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const CommandCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ParseCommandTest : public ::testing::TestWithParam<CommandCase> {};
 
@@ -78,6 +85,11 @@ struct BoardLineCase {
   std::string line;
   BoardLine expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const BoardLineCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ParseBoardLineTest : public ::testing::TestWithParam<BoardLineCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ struct SplitCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const SplitCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class LineSplitterTest : public ::testing::TestWithParam<SplitCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +68,11 @@ struct ScriptCase {
   std::string input;  // written at once, then the brain's input is closed
   std::vector<std::string> replies;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ScriptCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class PbrainScriptTest : public ::testing::TestWithParam<ScriptCase> {};
 

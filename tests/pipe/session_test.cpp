@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -71,6 +73,11 @@ struct ScriptCase {
   std::vector<std::string> replies;
   SessionState state = SessionState::Running;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ScriptCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SessionScriptTest : public ::testing::TestWithParam<ScriptCase> {};
 
@@ -267,6 +274,11 @@ struct BudgetCase {
   std::int32_t matchTimeLeft;
   std::vector<std::string> repliesBefore = {};  // to commands among `info`
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const BudgetCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SameEntryPointTest : public ::testing::TestWithParam<BudgetCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -19,6 +21,11 @@ struct TimingCase {
   std::uint16_t turnSeconds;
   std::int32_t matchTimeLeft;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const TimingCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class TimeSettingsTest : public ::testing::TestWithParam<TimingCase> {};
 
@@ -88,6 +95,11 @@ struct RuleCase {
   std::int64_t rule;
   const char* reasonNames;  // a word the reason must hold; none for a rule that is played
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const RuleCase& c, std::ostream* os) {
+  *os << "rule " << c.rule;
+}
 
 class GameRuleTest : public ::testing::TestWithParam<RuleCase> {};
 

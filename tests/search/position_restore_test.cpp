@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -19,6 +21,11 @@ struct RestoreCase {
   std::uint8_t searchDepth;
   int expiredFromReading;  // negative: the clock stands at the turn's start
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const RestoreCase& c, std::ostream* os) {
+  *os << "depth " << int{c.searchDepth} << ", time up from reading " << c.expiredFromReading;
+}
 
 class PositionRestoreTest : public ::testing::TestWithParam<RestoreCase> {};
 
