@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ostream>
 
 #include "driver/directory_run_cases.hpp"
 #include "support/child_process.hpp"
+#include "support/frozen_clock_run.hpp"
 #include "support/manager_directory.hpp"
 
 namespace orvane {
@@ -13,7 +13,7 @@ namespace {
 class BrainBinaryTest : public ::testing::TestWithParam<testing::DirectoryRunCase> {
  protected:
   void SetUp() override {
-    if (std::system("command -v faketime > /dev/null 2>&1") != 0) {
+    if (!testing::HasFaketime()) {
       GTEST_SKIP() << "faketime (Debian package faketime) is not installed: the brain's clock "
                       "cannot be frozen for this run";
     }
@@ -27,8 +27,8 @@ TEST_P(BrainBinaryTest, AnswersAsTheManagerExpects) {
   for (const auto& [name, bytes] : c.files)
     directory.write(name, bytes);
 
-  testing::ChildProcess brain({"faketime", "-f", "2026-12-07 13:05:42.378", ORVANE_BRAIN_BINARY},
-                              {"TZ=UTC"}, directory.path());
+  testing::ChildProcess brain(testing::FrozenClockCommand(ORVANE_BRAIN_BINARY),
+                              testing::FrozenClockEnvironment(), directory.path());
   brain.closeInput();
 
   EXPECT_EQ(brain.readAll(), c.output);

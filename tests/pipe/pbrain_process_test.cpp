@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +12,7 @@
 #include "patterns/board.hpp"
 #include "reply_matching.hpp"
 #include "support/child_process.hpp"
+#include "support/frozen_clock_run.hpp"
 #include "support/manager_directory.hpp"
 
 namespace orvane::pipe {
@@ -25,21 +25,9 @@ using matching::AnyMove;
 using matching::ExpectReplies;
 using matching::ParseMove;
 using orvane::testing::ChildProcess;
-
-const char* const FrozenTime = "2026-12-07 13:05:42.378";
-
-// The environment of a brain run under faketime. faketime preloads its library ahead of the
-// AddressSanitizer runtime of a sanitized build, which the runtime accepts once told to.
-std::vector<std::string> FrozenClockEnvironment() {
-  const char* const options = std::getenv("ASAN_OPTIONS");
-  const std::string earlier =
-      options != nullptr && *options != '\0' ? std::string(options) + ":" : "";
-  return {"TZ=UTC", "ASAN_OPTIONS=" + earlier + "verify_asan_link_order=0"};
-}
-
-bool HasFaketime() {
-  return std::system("command -v faketime > /dev/null 2>&1") == 0;
-}
+using orvane::testing::FrozenClockCommand;
+using orvane::testing::FrozenClockEnvironment;
+using orvane::testing::HasFaketime;
 
 // The manager's lines joined with `lineEnd`.
 std::string Script(const std::vector<std::string>& lines, const std::string& lineEnd = "\r\n") {
@@ -231,8 +219,8 @@ TEST_P(FileAndPipeAgreeTest, SameMoveFromTheFilesAndFromBoard) {
   directory.write("tah.dat", files.moveFile);
   directory.write("plocha.dat", files.boardFile);
   directory.write("timeouts.dat", files.timeoutsFile);
-  ChildProcess fileBrain({"faketime", "-f", FrozenTime, ORVANE_BRAIN_BINARY},
-                         FrozenClockEnvironment(), directory.path());
+  ChildProcess fileBrain(FrozenClockCommand(ORVANE_BRAIN_BINARY), FrozenClockEnvironment(),
+                         directory.path());
   fileBrain.closeInput();
   EXPECT_EQ(fileBrain.readAll(), "");
   ASSERT_EQ(fileBrain.wait(), 0);
@@ -240,7 +228,7 @@ TEST_P(FileAndPipeAgreeTest, SameMoveFromTheFilesAndFromBoard) {
   ASSERT_TRUE(fileAnswer.has_value());
   ASSERT_TRUE(ParseMove(*fileAnswer).has_value()) << *fileAnswer;
 
-  ChildProcess pipeBrain({"faketime", "-f", FrozenTime, PBRAIN_BINARY}, FrozenClockEnvironment());
+  ChildProcess pipeBrain(FrozenClockCommand(PBRAIN_BINARY), FrozenClockEnvironment());
   ASSERT_TRUE(pipeBrain.write(CommandsFor(files)));
   pipeBrain.closeInput();
   const matching::Replies replies = matching::SplitReplies(pipeBrain.readAll());
