@@ -55,9 +55,10 @@ void UpdateAfterStone(PatternMap& map, const Board& board, int x, int y) {
       const int px = x + t * dx;
       const int py = y + t * dy;
       if (!isOnBoard(px, py)) {
+        // Past the edge after the stone nothing is left to re-evaluate; before it, the edge
+        // blocks both sides.
         if (t > 0) break;
-        walk.ownRoom = 0;
-        walk.opponentRoom = 0;
+        walk.enterCell(CellState::Blocked);
         continue;
       }
       const CellState state = board.at(px, py);
