@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "patterns/cell_evaluation.hpp"
-#include "patterns/neighbourhood.hpp"
+#include "search/search_position.hpp"
 
 namespace {
 
@@ -75,22 +75,19 @@ bool LoadPosition(benchmark::State& state, BenchPosition& bench) {
   return true;
 }
 
-// One trial stone as the search handles it, cycling over the cells near stones and alternating
-// the side of the stone.
+// One trial stone as the search handles it, the lines and the cells' scores included, cycling
+// over the cells near stones and alternating the side of the stone.
 void BM_TrialStone(benchmark::State& state) {
   BenchPosition bench;
   if (!LoadPosition(state, bench)) return;
-  Position& position = bench.position;
-  NeighbourhoodSave save;
+  SearchPosition position(bench.position);
+  TrialStoneSave save;
   std::size_t next = 0;
   for (auto _ : state) {
     const Cell cell = bench.nearCells[next % bench.nearCells.size()];
-    position.board.set(cell.x, cell.y, next % 2 == 0 ? CellState::Own : CellState::Opponent);
-    SaveNeighbourhood(save, position.map, cell.x, cell.y);
-    UpdateAfterStone(position.map, position.board, cell.x, cell.y);
-    benchmark::DoNotOptimize(position.map);
-    position.board.set(cell.x, cell.y, CellState::Empty);
-    RestoreNeighbourhood(save, position.map, cell.x, cell.y);
+    position.placeStone(cell.x, cell.y, next % 2 == 0 ? CellState::Own : CellState::Opponent, save);
+    benchmark::DoNotOptimize(bench.position.map);
+    position.liftStone(cell.x, cell.y, save);
     benchmark::ClobberMemory();
     ++next;
   }

@@ -7,20 +7,25 @@
 
 namespace orvane {
 
-// State of a walk along one line through an evaluated cell, from the cell on: which walked cells
-// hold stones (latest in bit 0) and how long a window each side may take, counted back from the
-// current cell to the last stone of the other side or the edge.
+// State of a walk along one line through an evaluated cell, from four cells before it to four
+// after: which walked cells hold stones (latest in bit 0), how long a window each side may take,
+// counted back from the current cell to the last stone of the other side or the edge, and the
+// most valuable window taken so far.
+//
+// The edge of the board and a blocked cell act alike: each blocks both sides. A walk that meets
+// the edge after the cell may therefore enter it as a blocked cell and go on, since no window can
+// be taken past it.
 struct LineWalk {
   std::uint32_t lineBits = 0;
   std::uint8_t ownRoom = 4;
   std::uint8_t opponentRoom = 4;
+  DirectionCode code = 0;
+  std::uint16_t bestValue = 0;
 
-  // Enters a cell that lies before the first window position; `between` counts the cells strictly
-  // between it and that position. The edge and a blocked cell block both sides, a stone blocks
-  // the other side.
-  void enterLeadingCell(const Board& board, int px, int py, std::uint8_t between) {
+  // Enters a cell that lies before the evaluated one; `between` counts the cells strictly between
+  // them.
+  constexpr void enterLeadingCell(CellState state, std::uint8_t between) {
     lineBits <<= 1;
-    const CellState state = isOnBoard(px, py) ? board.at(px, py) : CellState::Blocked;
     if (state == CellState::Own) {
       lineBits |= 1;
       opponentRoom = between;
@@ -33,9 +38,20 @@ struct LineWalk {
     }
   }
 
-  // Enters the state of the cell just shifted in: a stone sets its bit and blocks the other side,
-  // a blocked cell blocks both.
-  void enterCell(CellState state) {
+  // The evaluated cell itself, taken as a stone of whichever side owns the window, and the one
+  // window that ends there.
+  constexpr void enterEvaluatedCell() {
+    lineBits = lineBits * 2 + 1;
+    ++ownRoom;
+    ++opponentRoom;
+    windowStep();
+  }
+
+  // A cell after the evaluated one, and the windows that end there.
+  constexpr void enterTrailingCell(CellState state) {
+    ++ownRoom;
+    ++opponentRoom;
+    lineBits <<= 1;
     if (state == CellState::Own) {
       lineBits |= 1;
       opponentRoom = 0;
@@ -46,57 +62,35 @@ struct LineWalk {
       ownRoom = 0;
       opponentRoom = 0;
     }
-  }
-
-  // With the cell at position 0 already entered, takes the windows ending at positions 0 to 4 and
-  // returns the code of the most valuable one (0 when none is worth anything).
-  DirectionCode bestCodeFromCell(const Board& board, int x, int y, int dx, int dy) {
-    Best best;
-    windowStep(best);
-    for (int t = 1; t <= 4; ++t) {
-      ++ownRoom;
-      ++opponentRoom;
-      lineBits <<= 1;
-      const int px = x + t * dx;
-      const int py = y + t * dy;
-      if (!isOnBoard(px, py)) break;
-      enterCell(board.at(px, py));
-      windowStep(best);
-    }
-    return best.code;
+    windowStep();
   }
 
  private:
-  struct Best {
-    DirectionCode code = 0;
-    std::uint16_t value = 0;
-  };
-
   // The five-, six- and seven-cell windows ending at the current cell, for the own side when it
   // has room for five, otherwise for the opponent. Only a strictly greater value replaces, so on a
   // tie the window met first stays.
-  void windowStep(Best& best) const {
+  constexpr void windowStep() {
     if (ownRoom >= 5) {
-      takeWindows<true>(best, ownRoom);
+      takeWindows<true>(ownRoom);
     } else if (opponentRoom >= 5) {
-      takeWindows<false>(best, opponentRoom);
+      takeWindows<false>(opponentRoom);
     }
   }
 
   template <bool ForOwnSide>
-  void takeWindows(Best& best, std::uint8_t room) const {
-    take<ForOwnSide>(best, static_cast<int>(lineBits & 31));
-    if (room >= 6) take<ForOwnSide>(best, 32 + static_cast<int>(lineBits & 63));
-    if (room >= 7) take<ForOwnSide>(best, 96 + static_cast<int>(lineBits & 127));
+  constexpr void takeWindows(std::uint8_t room) {
+    take<ForOwnSide>(static_cast<int>(lineBits & 31));
+    if (room >= 6) take<ForOwnSide>(32 + static_cast<int>(lineBits & 63));
+    if (room >= 7) take<ForOwnSide>(96 + static_cast<int>(lineBits & 127));
   }
 
   template <bool ForOwnSide>
-  static void take(Best& best, int index) {
+  constexpr void take(int index) {
     const PatternScore& score = PatternScoreTable[index];
     const std::uint16_t value = ForOwnSide ? score.second : score.first;
-    if (value > best.value) {
-      best.value = value;
-      best.code = ForOwnSide ? index : -index;
+    if (value > bestValue) {
+      bestValue = value;
+      code = ForOwnSide ? index : -index;
     }
   }
 };

@@ -1,74 +1,54 @@
 #include "patterns/neighbourhood.hpp"
 
+#include <bit>
+
 #include "patterns/cell_evaluation.hpp"
-#include "patterns/line_walk.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr std::array<int, 8> NeighbourOffsets{-4, -3, -2, -1, 1, 2, 3, 4};
-constexpr int OwnCellRecord = 32;
-
-// Calls copy(record, cell entry) for the cell and each of its on-board line neighbours.
-template <typename MapRef, typename Copy>
-void forEachNeighbour(MapRef& map, int x, int y, Copy copy) {
-  copy(OwnCellRecord, map.at(x, y));
-  for (int k = 0; k < 8; ++k) {
-    const int t = NeighbourOffsets[k];
-    for (int direction = 0; direction < DirectionCount; ++direction) {
-      const int px = x + t * DirectionSteps.dx[direction];
-      const int py = y + t * DirectionSteps.dy[direction];
-      if (isOnBoard(px, py)) copy(4 * k + direction, map.at(px, py));
-    }
-  }
-}
+constexpr int OwnCellRecord = NeighbourRecords;
 
 }  // namespace
 
 void SaveNeighbourhood(NeighbourhoodSave& save, const PatternMap& map, int x, int y) {
-  forEachNeighbour(map, x, y,
-                   [&save](int record, const CellCodes& entry) { save.records[record] = entry; });
+  const int index = cellIndex(x, y);
+  save.records[OwnCellRecord] = map.cells[index];
+  for (RecordMask records = OnBoardRecords[index]; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    save.records[record] = map.cells[index + RecordSteps[record]];
+  }
 }
 
 void RestoreNeighbourhood(const NeighbourhoodSave& save, PatternMap& map, int x, int y) {
-  forEachNeighbour(map, x, y,
-                   [&save](int record, CellCodes& entry) { entry = save.records[record]; });
+  const int index = cellIndex(x, y);
+  map.cells[index] = save.records[OwnCellRecord];
+  for (RecordMask records = OnBoardRecords[index]; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    map.cells[index + RecordSteps[record]] = save.records[record];
+  }
 }
 
-void UpdateAfterStone(PatternMap& map, const Board& board, int x, int y) {
-  map.at(x, y).code[0] = OccupiedMarker;
+RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, int x, int y) {
+  const int index = cellIndex(x, y);
+  map.cells[index].code[0] = OccupiedMarker;
+  RecordMask changed = 0;
   for (int direction = 0; direction < DirectionCount; ++direction) {
-    const int dx = DirectionSteps.dx[direction];
-    const int dy = DirectionSteps.dy[direction];
-    // Priming from position -8, so that the cell at -4 starts with the walk state a full
-    // evaluation would build from its own position -4.
-    LineWalk walk;
-    for (int t = -8; t <= -5; ++t) {
-      walk.enterLeadingCell(board, x + t * dx, y + t * dy, static_cast<std::uint8_t>(-5 - t));
-    }
-
-    for (int t = -4; t <= 4; ++t) {
-      ++walk.ownRoom;
-      ++walk.opponentRoom;
-      walk.lineBits <<= 1;
-      const int px = x + t * dx;
-      const int py = y + t * dy;
-      if (!isOnBoard(px, py)) {
-        // Past the edge after the stone nothing is left to re-evaluate; before it, the edge
-        // blocks both sides.
-        if (t > 0) break;
-        walk.enterCell(CellState::Blocked);
-        continue;
-      }
-      const CellState state = board.at(px, py);
-      if (t != 0 && state == CellState::Empty) {
-        DirectionReevaluation(map.at(px, py), board, px, py, direction, walk.lineBits,
-                              walk.opponentRoom, walk.ownRoom);
-      }
-      walk.enterCell(state);
+    const std::uint64_t word = lines.word(index, direction);
+    const int stoneShift = LinePlaces[index][direction].shift;
+    for (int k = 0; k < 8; ++k) {
+      // Slots off the board read as blocked, so only empty cells on the board pass.
+      const int shift = stoneShift + 2 * neighbourhood_detail::NeighbourOffsets[k];
+      if (stateAt(word, shift) != CellState::Empty) continue;
+      const int record = 4 * k + direction;
+      CellCodes& entry = map.cells[index + RecordSteps[record]];
+      const DirectionCode before = entry.code[direction];
+      DirectionReevaluation(entry, direction, neighboursAt(word, shift));
+      if (entry.code[direction] != before) changed |= RecordMask{1} << record;
     }
   }
+  return changed;
 }
 
 }  // namespace orvane

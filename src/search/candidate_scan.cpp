@@ -1,120 +1,145 @@
 #include "search/candidate_scan.hpp"
 
-#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
-#include "patterns/pattern_score_table.hpp"
 #include "search/search_settings.hpp"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace orvane {
 
 namespace {
 
-// What one direction code adds to a cell's scores, for a code already turned to the side to move
-// (positive: a shape of the side to move, negative: one of the other side). Every four other than
-// the open four counts 10, every open or split three counts 1, on the side that owns it.
-//
-// The four parts are packed into one word so that a cell's four directions add up in three
-// additions; each field is wide enough for the sum of four directions (attack at most 4 x 65000,
-// defence at most 4 x 14500, each count at most 40), so no field carries into the next.
-using PackedWorth = std::uint64_t;
-constexpr int DefenceShift = 20;
-constexpr int AttackCountShift = 40;
-constexpr int DefenceCountShift = 48;
-constexpr PackedWorth ScoreMask = (PackedWorth{1} << 20) - 1;
-constexpr PackedWorth CountMask = 0xff;
+// Four cells at a time. Most cells can take no part in the ranking or the best records, and four
+// comparisons against the entry thresholds show that for four cells at once.
+using Lanes = std::int32_t __attribute__((vector_size(16)));
 
-constexpr int LargestMagnitude = PatternScoreCount - 1;
-using WorthTable = std::array<PackedWorth, 2 * LargestMagnitude + 1>;
-
-constexpr PackedWorth worthOfShape(int shape) {
-  const PatternScore& score = PatternScoreTable[shape < 0 ? -shape : shape];
-  const std::int32_t value = shape > 0 ? score.second : -std::int32_t{score.first};
-  PackedWorth attackCount = 0;
-  PackedWorth defenceCount = 0;
-  if (value == 200) attackCount = 10;
-  if (value >= 135 && value <= 150) attackCount = 1;
-  if (value == -25) defenceCount = 10;
-  if (value == -20 || value == -19) defenceCount = 1;
-  const PackedWorth attack = value > 0 ? static_cast<PackedWorth>(value) : 0;
-  const PackedWorth defence = value < 0 ? static_cast<PackedWorth>(-value) : 0;
-  return attack | defence << DefenceShift | attackCount << AttackCountShift |
-         defenceCount << DefenceCountShift;
+Lanes load(const std::int32_t* values) {
+  Lanes lanes;
+  std::memcpy(&lanes, values, sizeof lanes);
+  return lanes;
 }
 
-// Indexed by the direction code plus LargestMagnitude: one table for the own side to move, one
-// for the opponent to move (the same shapes with the sides swapped).
-constexpr WorthTable buildWorths(int sideSign) {
-  WorthTable worths{};
-  for (int code = -LargestMagnitude; code <= LargestMagnitude; ++code) {
-    worths[code + LargestMagnitude] = worthOfShape(sideSign * code);
+Lanes splat(std::int32_t value) {
+  return Lanes{value, value, value, value};
+}
+
+bool anyLane(Lanes mask) {
+#ifdef __SSE2__
+  return _mm_movemask_epi8(reinterpret_cast<__m128i>(mask)) != 0;
+#else
+  return (mask[0] | mask[1] | mask[2] | mask[3]) != 0;
+#endif
+}
+
+// A cell's rank as one number: its total in the high bits, and its scan order below so that of
+// two equal totals the cell met first ranks higher. Cells with total 0 rank below zero and so
+// never enter.
+constexpr int RankShift = 9;
+static_assert(CellCount < (1 << RankShift));
+
+// The twelve best ranks so far, best first; 0 for an unused position.
+class Ranking {
+ public:
+  std::int32_t entryRank() const { return ranks_[settings::V - 1]; }
+
+  void insert(std::int32_t rank) {
+    int position = settings::V - 1;
+    for (; position > 0 && ranks_[position - 1] < rank; --position)
+      ranks_[position] = ranks_[position - 1];
+    ranks_[position] = rank;
   }
-  return worths;
+
+  // The cell at ranked position `position` (0-based), or -1 when it is unused.
+  int cellAt(int position) const {
+    const std::int32_t rank = ranks_[position];
+    return rank > 0 ? (1 << RankShift) - 1 - (rank & ((1 << RankShift) - 1)) : -1;
+  }
+
+ private:
+  std::array<std::int32_t, settings::V> ranks_{};
+};
+
+// The best cell by one score, the other score breaking ties; the first in scan order among full
+// ties. Starts as the zero Candidate, which no cell without scores replaces.
+struct BestRecord {
+  int cell = -1;
+  std::int32_t first = 0;
+  std::int32_t second = 0;
+
+  bool takes(std::int32_t byFirst, std::int32_t bySecond) const {
+    return byFirst > first || (byFirst == first && bySecond > second);
+  }
+};
+
+Candidate candidateAt(const SideScores& scores, int cell) {
+  if (cell < 0) return Candidate{};
+  return Candidate{cell % BoardSide, cell / BoardSide, scores.attack[cell], scores.defence[cell]};
 }
 
-constexpr WorthTable OwnToMoveWorths = buildWorths(1);
-constexpr WorthTable OpponentToMoveWorths = buildWorths(-1);
+AttackLevel attackLevelOf(const SideScores& scores) {
+  std::uint64_t flags = 0;
+  for (int first = 0; first < CellCount; first += 8) {
+    std::uint64_t eight;
+    std::memcpy(&eight, &scores.levelFlags[first], sizeof eight);
+    flags |= eight;
+  }
+  flags |= flags >> 32;
+  flags |= flags >> 16;
+  flags |= flags >> 8;
+  return static_cast<AttackLevel>(std::bit_width(flags & 0xff));
+}
 
 }  // namespace
 
-AttackLevel ScanCandidates(const PatternMap& map, std::uint8_t level, CandidateList& list) {
-  list = CandidateList{};
-  AttackLevel attackLevel = 0;
-  const PackedWorth* worthOf =
-      (level % 2 == 1 ? OwnToMoveWorths.data() : OpponentToMoveWorths.data()) + LargestMagnitude;
-  Candidate& bestDefence = list[BestDefencePosition];
-  Candidate& bestAttack = list[BestAttackPosition];
-  // The total a cell must exceed to enter the ranked positions (that of the last one).
-  std::int32_t entryTotal = 0;
+AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, CandidateList& list) {
+  const SideScores& scores = cellScores.forLevel(level);
+  Ranking ranking;
+  BestRecord bestAttack;   // by attack, then defence
+  BestRecord bestDefence;  // by defence, then attack
 
-  for (int index = 0; index < CellCount; ++index) {
-    const auto& code = map.cells[index].code;
-    if (code[0] >= OccupiedMarker) continue;
-    // A cell with no shape in any direction scores nothing and changes nothing.
-    if ((code[0] | code[1] | code[2] | code[3]) == 0) continue;
+  Lanes entryRank = splat(0);
+  Lanes attackToBeat = splat(0);
+  Lanes attackTieDefence = splat(0);
+  Lanes defenceToBeat = splat(0);
+  Lanes defenceTieAttack = splat(0);
+  Lanes cellNumber{1, 2, 3, 4};
+  for (int first = 0; first < CellCount; first += 4) {
+    const Lanes attack = load(&scores.attack[first]);
+    const Lanes defence = load(&scores.defence[first]);
+    const Lanes rank = ((attack + defence) << RankShift) - cellNumber;
+    cellNumber += 4;
+    const Lanes enters = (rank > entryRank) | (attack > attackToBeat) |
+                         ((attack == attackToBeat) & (defence > attackTieDefence)) |
+                         (defence > defenceToBeat) |
+                         ((defence == defenceToBeat) & (attack > defenceTieAttack));
+    if (!anyLane(enters)) continue;
 
-    const PackedWorth sum =
-        worthOf[code[0]] + worthOf[code[1]] + worthOf[code[2]] + worthOf[code[3]];
-    std::int32_t attack = static_cast<std::int32_t>(sum & ScoreMask);
-    std::int32_t defence = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask);
-    const unsigned attackCount = static_cast<unsigned>(sum >> AttackCountShift & CountMask);
-    const unsigned defenceCount = static_cast<unsigned>(sum >> DefenceCountShift & CountMask);
-
-    if (attackCount >= 11) {
-      attack += settings::ST1;
-      attackLevel = attackCount >= 20 ? AttackLevel{3} : std::max(attackLevel, AttackLevel{2});
-    } else if (attackCount >= 2 && attackCount <= 9) {
-      attack += settings::ST2;
-      attackLevel = std::max(attackLevel, AttackLevel{1});
+    // At least one of the four changes something: take them one by one in scan order.
+    for (int cell = first; cell < first + 4; ++cell) {
+      const std::int32_t cellAttack = scores.attack[cell];
+      const std::int32_t cellDefence = scores.defence[cell];
+      const std::int32_t cellRank = ((cellAttack + cellDefence) << RankShift) - (cell + 1);
+      if (cellRank > ranking.entryRank()) ranking.insert(cellRank);
+      if (bestAttack.takes(cellAttack, cellDefence)) bestAttack = {cell, cellAttack, cellDefence};
+      if (bestDefence.takes(cellDefence, cellAttack)) bestDefence = {cell, cellDefence, cellAttack};
     }
-    if (defenceCount >= 11) {
-      defence += settings::AST1;
-    } else if (defenceCount >= 2 && defenceCount <= 9) {
-      defence += settings::AST2;
-    }
-
-    const Candidate cell{index % BoardSide, index / BoardSide, attack, defence};
-    const std::int32_t total = attack + defence;
-    if (total > entryTotal) {
-      int position = settings::V;
-      while (position > 1 && total > list[position - 1].total())
-        --position;
-      for (int from = settings::V - 1; from >= position; --from)
-        list[from + 1] = list[from];
-      list[position] = cell;
-      entryTotal = list[settings::V].total();
-    }
-
-    if (attack > bestAttack.attack ||
-        (attack == bestAttack.attack && defence > bestAttack.defence)) {
-      bestAttack = cell;
-    }
-    if (defence > bestDefence.defence ||
-        (defence == bestDefence.defence && attack > bestDefence.attack)) {
-      bestDefence = cell;
-    }
+    entryRank = splat(ranking.entryRank());
+    attackToBeat = splat(bestAttack.first);
+    attackTieDefence = splat(bestAttack.second);
+    defenceToBeat = splat(bestDefence.first);
+    defenceTieAttack = splat(bestDefence.second);
   }
-  return attackLevel;
+
+  for (int position = 1; position <= settings::V; ++position)
+    list[position] = candidateAt(scores, ranking.cellAt(position - 1));
+  list[BestDefencePosition] = candidateAt(scores, bestDefence.cell);
+  list[BestAttackPosition] = candidateAt(scores, bestAttack.cell);
+  return attackLevelOf(scores);
 }
 
 }  // namespace orvane

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "patterns/pattern_map.hpp"
 #include "search/candidate.hpp"
+#include "search/cell_scores.hpp"
 
 namespace orvane {
 
@@ -11,10 +11,9 @@ namespace orvane {
 // 2 a four with a three, 3 two fours.
 using AttackLevel = std::uint8_t;
 
-// Scores every empty cell for the side to move at `level` (own side at odd levels) from the map
-// alone. Resets the whole list, ranks the twelve best totals into positions 1 to 12 (equal totals
-// in scan order), keeps the best defence at 13 and the best attack at 14, and returns the node's
-// attack level.
-AttackLevel ScanCandidates(const PatternMap& map, std::uint8_t level, CandidateList& list);
+// Ranks every empty cell for the side to move at `level` (own side at odd levels) from its scores
+// alone. Rewrites the whole list: the twelve best totals in positions 1 to 12 (equal totals in
+// scan order), the best defence at 13 and the best attack at 14. Returns the node's attack level.
+AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, CandidateList& list);
 
 }  // namespace orvane

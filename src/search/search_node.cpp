@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "patterns/neighbourhood.hpp"
 #include "search/candidate_scan.hpp"
 #include "search/search_settings.hpp"
 
@@ -124,7 +123,7 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
   ++context.nodes;
   ChildVerdicts childVerdicts;
   childVerdicts.fill(Undecided);
-  const AttackLevel attackLevel = ScanCandidates(context.position.map, level, list);
+  const AttackLevel attackLevel = ScanCandidates(context.position.scores(), level, list);
 
   verdict = immediateVerdict(list, attackLevel, level == context.searchDepth);
   if (verdict >= LikelyWon) {
@@ -148,22 +147,17 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
     bestSum = 0;
     std::int32_t timeoutPenalty = 0;
     const CellState stone = (level % 2 == 1) ? CellState::Own : CellState::Opponent;
-    Board& board = context.position.board;
-    PatternMap& map = context.position.map;
     CandidateList childList;
-    NeighbourhoodSave save;
+    TrialStoneSave save;
 
     for (int i = 1; i <= tryCount; ++i) {
       Candidate& tried = list[i];
       const int x = tried.x;
       const int y = tried.y;
-      board.set(x, y, stone);
-      SaveNeighbourhood(save, map, x, y);
-      UpdateAfterStone(map, board, x, y);
+      context.position.placeStone(x, y, stone, save);
       SearchNode(context, childList, static_cast<std::uint8_t>(level + 1), childVerdicts[i],
                  bestChildVerdict, tried.total() - bestSum);
-      board.set(x, y, CellState::Empty);
-      RestoreNeighbourhood(save, map, x, y);
+      context.position.liftStone(x, y, save);
 
       const std::int32_t reduction = roundedQuotient(childList[1].attack, settings::K);
       tried.attack = reducedBy(tried.attack, reduction);

@@ -4,6 +4,7 @@
 
 #include "patterns/pattern_map.hpp"
 #include "search/candidate.hpp"
+#include "search/search_position.hpp"
 #include "search/turn_timer.hpp"
 
 namespace orvane {
@@ -11,7 +12,10 @@ namespace orvane {
 // What every node of one search shares: the position with the trial stones of the plies above,
 // the deepest level, the turn's time, and the count of nodes visited.
 struct SearchContext {
-  Position& position;
+  SearchContext(Position& shared, std::uint8_t depth, const TurnTimer& turnTimer)
+      : position(shared), searchDepth(depth), timer(turnTimer) {}
+
+  SearchPosition position;
   std::uint8_t searchDepth;
   const TurnTimer& timer;
   std::uint64_t nodes = 0;

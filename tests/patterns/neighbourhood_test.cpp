@@ -68,7 +68,7 @@ struct TrialStone {
   void place(Position& position, CellState side) {
     position.board.set(cell.x, cell.y, side);
     SaveNeighbourhood(save, position.map, cell.x, cell.y);
-    UpdateAfterStone(position.map, position.board, cell.x, cell.y);
+    UpdateAfterStone(position.map, BoardLines(position.board), cell.x, cell.y);
   }
   void lift(Position& position) const {
     position.board.set(cell.x, cell.y, CellState::Empty);
@@ -193,7 +193,7 @@ TEST(PatternMapAroundTrialStone, UpdateWritesOnlyTheStoneAndItsLineNeighbours) {
       board.set(stone.x, stone.y, side);
       PatternMap map = SentinelMap(5000);
       const PatternMap sentinels = map;
-      UpdateAfterStone(map, board, stone.x, stone.y);
+      UpdateAfterStone(map, BoardLines(board), stone.x, stone.y);
 
       for (int y = 0; y < BoardSide; ++y) {
         for (int x = 0; x < BoardSide; ++x) {

@@ -45,7 +45,7 @@ TEST_P(CellScoreTest, ScoresTheOnlyCell) {
   SetCodes(map, 6, 9, c.codes);
   CandidateList list = StaleList();
 
-  const AttackLevel attackLevel = ScanCandidates(map, c.level, list);
+  const AttackLevel attackLevel = ScanCandidates(CellScores(map), c.level, list);
 
   const Candidate expected{6, 9, c.attack, c.defence};
   EXPECT_EQ(list[1], expected);
@@ -89,10 +89,10 @@ TEST(CandidateScanTest, AttackLevelIsTheHighestOverTheCells) {
   SetCodes(map, 4, 4, {15, 46, 0, 0});  // four and three
   SetCodes(map, 7, 4, {46, 54, 0, 0});  // two threes
   CandidateList list;
-  EXPECT_EQ(ScanCandidates(map, 1, list), AttackLevel{3});
+  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{3});
 
   SetCodes(map, 1, 4, {0, 0, 0, 0});
-  EXPECT_EQ(ScanCandidates(map, 1, list), AttackLevel{2});
+  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{2});
 }
 
 TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
@@ -103,7 +103,7 @@ TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
   SetCodes(map, 13, 17, {124, 0, 0, 0});
   CandidateList list = StaleList();
 
-  EXPECT_EQ(ScanCandidates(map, 1, list), AttackLevel{0});
+  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{0});
 
   const Candidate onlyEmpty{13, 17, 150, 0};
   CandidateList expected;
@@ -116,7 +116,7 @@ TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
 TEST(CandidateScanTest, NothingToScoreLeavesTheZeroList) {
   for (const PatternMap& map : {PatternMap{}, FullyOccupiedMap()}) {
     CandidateList list = StaleList();
-    EXPECT_EQ(ScanCandidates(map, 1, list), AttackLevel{0});
+    EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{0});
     EXPECT_EQ(list, CandidateList{});
   }
 }
@@ -132,7 +132,7 @@ TEST(CandidateScanTest, ThirteenEqualCellsKeepTheFirstTwelveInScanOrder) {
     SetCodes(map, x, y, {124, 0, 0, 0});
   CandidateList list;
 
-  ScanCandidates(map, 1, list);
+  ScanCandidates(CellScores(map), 1, list);
 
   for (int position = 1; position <= 12; ++position) {
     const auto [x, y] = scanOrder[position - 1];
@@ -152,7 +152,7 @@ TEST(CandidateScanTest, LaterGreaterTotalGoesAboveSmallerAndBelowEqualOnes) {
   SetCodes(map, 8, 3, {124, 3, 5, 0});    // 155, last
   CandidateList list;
 
-  ScanCandidates(map, 1, list);
+  ScanCandidates(CellScores(map), 1, list);
 
   EXPECT_EQ(list[1], (Candidate{0, 0, 200, 0}));
   EXPECT_EQ(list[2], (Candidate{5, 2, 200, 0}));
@@ -171,7 +171,7 @@ TEST(CandidateScanTest, BestRecordsBreakTiesOnTheOtherScoreThenScanOrder) {
   SetCodes(map, 9, 6, {-15, 7, 0, 0});     // full tie, later
   CandidateList list;
 
-  ScanCandidates(map, 1, list);
+  ScanCandidates(CellScores(map), 1, list);
 
   EXPECT_EQ(list[BestAttackPosition], (Candidate{5, 1, 150, 20}));
   EXPECT_EQ(list[BestDefencePosition], (Candidate{5, 6, 7, 25}));
@@ -184,7 +184,7 @@ TEST(CandidateScanTest, WithoutAttackTheBestAttackIsTheFirstGreatestDefence) {
   SetCodes(map, 4, 9, {-15, 0, 0, 0});  // 25, later
   CandidateList list;
 
-  ScanCandidates(map, 1, list);
+  ScanCandidates(CellScores(map), 1, list);
 
   EXPECT_EQ(list[BestAttackPosition], (Candidate{8, 2, 0, 25}));
   EXPECT_EQ(list[BestDefencePosition], (Candidate{8, 2, 0, 25}));

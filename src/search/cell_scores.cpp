@@ -1,0 +1,160 @@
+#include "search/cell_scores.hpp"
+
+#include <bit>
+
+#include "patterns/pattern_score_table.hpp"
+#include "search/search_settings.hpp"
+
+namespace orvane {
+
+namespace {
+
+// What one direction code adds to a cell's scores, for a code already turned to the side to move
+// (positive: a shape of the side to move, negative: one of the other side). Every four other than
+// the open four counts 10, every open or split three counts 1, on the side that owns it.
+//
+// The four parts are packed into one word so that a cell's four directions add up in three
+// additions; each field is wide enough for the sum of four directions (attack at most 4 x 65000,
+// defence at most 4 x 14500, each count at most 40), so no field carries into the next.
+using PackedWorth = std::uint64_t;
+constexpr int DefenceShift = 20;
+constexpr int AttackCountShift = 40;
+constexpr int DefenceCountShift = 48;
+constexpr PackedWorth ScoreMask = (PackedWorth{1} << 20) - 1;
+constexpr PackedWorth CountMask = 0xff;
+constexpr int LargestCount = 4 * 10;
+
+constexpr int LargestMagnitude = PatternScoreCount - 1;
+using WorthTable = std::array<PackedWorth, 2 * LargestMagnitude + 1>;
+
+constexpr PackedWorth worthOfShape(int shape) {
+  const PatternScore& score = PatternScoreTable[shape < 0 ? -shape : shape];
+  const std::int32_t value = shape > 0 ? score.second : -std::int32_t{score.first};
+  PackedWorth attackCount = 0;
+  PackedWorth defenceCount = 0;
+  if (value == 200) attackCount = 10;
+  if (value >= 135 && value <= 150) attackCount = 1;
+  if (value == -25) defenceCount = 10;
+  if (value == -20 || value == -19) defenceCount = 1;
+  const PackedWorth attack = value > 0 ? static_cast<PackedWorth>(value) : 0;
+  const PackedWorth defence = value < 0 ? static_cast<PackedWorth>(-value) : 0;
+  return attack | defence << DefenceShift | attackCount << AttackCountShift |
+         defenceCount << DefenceCountShift;
+}
+
+// Indexed by the direction code plus LargestMagnitude: one table for the own side to move, one
+// for the opponent to move (the same shapes with the sides swapped).
+constexpr WorthTable buildWorths(int sideSign) {
+  WorthTable worths{};
+  for (int code = -LargestMagnitude; code <= LargestMagnitude; ++code) {
+    worths[code + LargestMagnitude] = worthOfShape(sideSign * code);
+  }
+  return worths;
+}
+
+constexpr std::array<WorthTable, 2> Worths{buildWorths(1), buildWorths(-1)};
+
+// The bonus for the counted threes and fours of the side to move, and the attack level flag.
+struct AttackBonus {
+  std::int32_t bonus;
+  std::uint8_t levelFlag;
+};
+
+constexpr std::array<AttackBonus, LargestCount + 1> buildAttackBonuses() {
+  std::array<AttackBonus, LargestCount + 1> bonuses{};
+  for (int count = 0; count <= LargestCount; ++count) {
+    if (count >= 20) {
+      bonuses[count] = {settings::ST1, 4};
+    } else if (count >= 11) {
+      bonuses[count] = {settings::ST1, 2};
+    } else if (count >= 2 && count <= 9) {
+      bonuses[count] = {settings::ST2, 1};
+    }
+  }
+  return bonuses;
+}
+
+// The bonus for the counted threes and fours of the other side.
+constexpr std::array<std::int32_t, LargestCount + 1> buildDefenceBonuses() {
+  std::array<std::int32_t, LargestCount + 1> bonuses{};
+  for (int count = 0; count <= LargestCount; ++count) {
+    if (count >= 11) {
+      bonuses[count] = settings::AST1;
+    } else if (count >= 2 && count <= 9) {
+      bonuses[count] = settings::AST2;
+    }
+  }
+  return bonuses;
+}
+
+constexpr std::array<AttackBonus, LargestCount + 1> AttackBonuses = buildAttackBonuses();
+constexpr std::array<std::int32_t, LargestCount + 1> DefenceBonuses = buildDefenceBonuses();
+
+constexpr int OwnCellRecord = NeighbourRecords;
+
+}  // namespace
+
+CellScores::CellScores(const PatternMap& map) {
+  for (int index = 0; index < CellCount; ++index)
+    score(index, map.cells[index]);
+}
+
+void CellScores::score(int index, const CellCodes& codes) {
+  const auto& code = codes.code;
+  const bool occupied = code[0] >= OccupiedMarker;
+  for (int side = 0; side < 2; ++side) {
+    SideScores& scores = sides_[side];
+    if (occupied) {
+      scores.attack[index] = 0;
+      scores.defence[index] = 0;
+      scores.levelFlags[index] = 0;
+      continue;
+    }
+    const PackedWorth* worthOf = Worths[side].data() + LargestMagnitude;
+    const PackedWorth sum =
+        worthOf[code[0]] + worthOf[code[1]] + worthOf[code[2]] + worthOf[code[3]];
+    const AttackBonus& attackBonus = AttackBonuses[sum >> AttackCountShift & CountMask];
+    scores.attack[index] = static_cast<std::int32_t>(sum & ScoreMask) + attackBonus.bonus;
+    scores.defence[index] = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask) +
+                            DefenceBonuses[sum >> DefenceCountShift & CountMask];
+    scores.levelFlags[index] = attackBonus.levelFlag;
+  }
+}
+
+void CellScores::keep(int index, ScoreSave::Cell& saved) const {
+  for (int side = 0; side < 2; ++side) {
+    saved.attack[side] = sides_[side].attack[index];
+    saved.defence[side] = sides_[side].defence[index];
+    saved.levelFlags[side] = sides_[side].levelFlags[index];
+  }
+}
+
+void CellScores::putBack(int index, const ScoreSave::Cell& saved) {
+  for (int side = 0; side < 2; ++side) {
+    sides_[side].attack[index] = saved.attack[side];
+    sides_[side].defence[index] = saved.defence[side];
+    sides_[side].levelFlags[index] = saved.levelFlags[side];
+  }
+}
+
+void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map, ScoreSave& save) {
+  save.changed = changed;
+  keep(index, save.records[OwnCellRecord]);
+  score(index, map.cells[index]);
+  for (RecordMask records = changed; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    const int neighbour = index + RecordSteps[record];
+    keep(neighbour, save.records[record]);
+    score(neighbour, map.cells[neighbour]);
+  }
+}
+
+void CellScores::liftStone(int index, const ScoreSave& save) {
+  putBack(index, save.records[OwnCellRecord]);
+  for (RecordMask records = save.changed; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    putBack(index + RecordSteps[record], save.records[record]);
+  }
+}
+
+}  // namespace orvane

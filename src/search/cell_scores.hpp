@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "patterns/neighbourhood.hpp"
+#include "patterns/pattern_map.hpp"
+
+namespace orvane {
+
+// What a stone on every cell is worth to one side to move: the sums of its four direction codes
+// with the bonuses for double threats, and the cell's attack level as a flag (bit L - 1 for level
+// L, none for level 0). Occupied cells and cells without any shape hold zeros.
+struct SideScores {
+  alignas(16) std::array<std::int32_t, CellCount> attack;
+  alignas(16) std::array<std::int32_t, CellCount> defence;
+  alignas(16) std::array<std::uint8_t, CellCount> levelFlags;
+
+  friend bool operator==(const SideScores&, const SideScores&) = default;
+};
+
+// What one trial stone changed in the scores, to be put back when it is lifted: the stone's own
+// cell (record 32) and the neighbour records whose codes changed.
+struct ScoreSave {
+  struct Cell {
+    std::array<std::int32_t, 2> attack;
+    std::array<std::int32_t, 2> defence;
+    std::array<std::uint8_t, 2> levelFlags;
+  };
+  std::array<Cell, NeighbourRecords + 1> records;
+  RecordMask changed;
+};
+
+// The scores of every cell for both sides to move, kept in step with the pattern map, so that a
+// node ranks its cells without reading a single direction code.
+class CellScores {
+ public:
+  explicit CellScores(const PatternMap& map);
+
+  // The own side moves at odd levels, the opponent at even ones.
+  const SideScores& forLevel(std::uint8_t level) const { return sides_[level % 2 == 1 ? 0 : 1]; }
+
+  // After the update for a stone on `index`, which changed the codes of the `changed` records.
+  void placeStone(int index, RecordMask changed, const PatternMap& map, ScoreSave& save);
+  void liftStone(int index, const ScoreSave& save);
+
+  friend bool operator==(const CellScores&, const CellScores&) = default;
+
+ private:
+  void score(int index, const CellCodes& codes);
+  void keep(int index, ScoreSave::Cell& saved) const;
+  void putBack(int index, const ScoreSave::Cell& saved);
+
+  std::array<SideScores, 2> sides_;
+};
+
+}  // namespace orvane
