@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "search/candidate.hpp"
@@ -11,9 +12,28 @@ namespace orvane {
 // 2 a four with a three, 3 two fours.
 using AttackLevel = std::uint8_t;
 
+// The cells that the last two scans put in their lists, -1 where there was none. A position
+// changes little from one scan to the next, so these cells, scored afresh, tell a new scan how
+// high a cell must score to rank at all: it can then pass over most cells four at a time. They
+// only speed the scan up; what it finds does not depend on them.
+struct RecentCells {
+  static constexpr int Scans = 2;
+  std::array<std::array<std::int16_t, CandidateListSize>, Scans> cells = filled();
+  int next = 0;
+
+ private:
+  static constexpr std::array<std::array<std::int16_t, CandidateListSize>, Scans> filled() {
+    std::array<std::array<std::int16_t, CandidateListSize>, Scans> none{};
+    for (auto& scan : none)
+      scan.fill(-1);
+    return none;
+  }
+};
+
 // Ranks every empty cell for the side to move at `level` (own side at odd levels) from its scores
 // alone. Rewrites the whole list: the twelve best totals in positions 1 to 12 (equal totals in
 // scan order), the best defence at 13 and the best attack at 14. Returns the node's attack level.
-AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, CandidateList& list);
+AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, CandidateList& list,
+                           RecentCells& recent);
 
 }  // namespace orvane

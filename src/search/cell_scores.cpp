@@ -54,21 +54,21 @@ constexpr WorthTable buildWorths(int sideSign) {
 
 constexpr std::array<WorthTable, 2> Worths{buildWorths(1), buildWorths(-1)};
 
-// The bonus for the counted threes and fours of the side to move, and the attack level flag.
-struct AttackBonus {
-  std::int32_t bonus;
-  std::uint8_t levelFlag;
-};
+// The bonus for the counted threes and fours of the side to move, with the attack level flag
+// above it.
+constexpr std::int32_t withLevel(std::int32_t bonus, int level) {
+  return bonus | (1 << (level - 1)) << SideScores::LevelFlagShift;
+}
 
-constexpr std::array<AttackBonus, LargestCount + 1> buildAttackBonuses() {
-  std::array<AttackBonus, LargestCount + 1> bonuses{};
+constexpr std::array<std::int32_t, LargestCount + 1> buildAttackBonuses() {
+  std::array<std::int32_t, LargestCount + 1> bonuses{};
   for (int count = 0; count <= LargestCount; ++count) {
     if (count >= 20) {
-      bonuses[count] = {settings::ST1, 4};
+      bonuses[count] = withLevel(settings::ST1, 3);
     } else if (count >= 11) {
-      bonuses[count] = {settings::ST1, 2};
+      bonuses[count] = withLevel(settings::ST1, 2);
     } else if (count >= 2 && count <= 9) {
-      bonuses[count] = {settings::ST2, 1};
+      bonuses[count] = withLevel(settings::ST2, 1);
     }
   }
   return bonuses;
@@ -87,7 +87,7 @@ constexpr std::array<std::int32_t, LargestCount + 1> buildDefenceBonuses() {
   return bonuses;
 }
 
-constexpr std::array<AttackBonus, LargestCount + 1> AttackBonuses = buildAttackBonuses();
+constexpr std::array<std::int32_t, LargestCount + 1> AttackBonuses = buildAttackBonuses();
 constexpr std::array<std::int32_t, LargestCount + 1> DefenceBonuses = buildDefenceBonuses();
 
 constexpr int OwnCellRecord = NeighbourRecords;
@@ -105,35 +105,31 @@ void CellScores::score(int index, const CellCodes& codes) {
   for (int side = 0; side < 2; ++side) {
     SideScores& scores = sides_[side];
     if (occupied) {
-      scores.attack[index] = 0;
+      scores.attackWord[index] = 0;
       scores.defence[index] = 0;
-      scores.levelFlags[index] = 0;
       continue;
     }
     const PackedWorth* worthOf = Worths[side].data() + LargestMagnitude;
     const PackedWorth sum =
         worthOf[code[0]] + worthOf[code[1]] + worthOf[code[2]] + worthOf[code[3]];
-    const AttackBonus& attackBonus = AttackBonuses[sum >> AttackCountShift & CountMask];
-    scores.attack[index] = static_cast<std::int32_t>(sum & ScoreMask) + attackBonus.bonus;
+    scores.attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
+                               AttackBonuses[sum >> AttackCountShift & CountMask];
     scores.defence[index] = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask) +
                             DefenceBonuses[sum >> DefenceCountShift & CountMask];
-    scores.levelFlags[index] = attackBonus.levelFlag;
   }
 }
 
 void CellScores::keep(int index, ScoreSave::Cell& saved) const {
   for (int side = 0; side < 2; ++side) {
-    saved.attack[side] = sides_[side].attack[index];
+    saved.attackWord[side] = sides_[side].attackWord[index];
     saved.defence[side] = sides_[side].defence[index];
-    saved.levelFlags[side] = sides_[side].levelFlags[index];
   }
 }
 
 void CellScores::putBack(int index, const ScoreSave::Cell& saved) {
   for (int side = 0; side < 2; ++side) {
-    sides_[side].attack[index] = saved.attack[side];
+    sides_[side].attackWord[index] = saved.attackWord[side];
     sides_[side].defence[index] = saved.defence[side];
-    sides_[side].levelFlags[index] = saved.levelFlags[side];
   }
 }
 

@@ -9,12 +9,18 @@
 namespace orvane {
 
 // What a stone on every cell is worth to one side to move: the sums of its four direction codes
-// with the bonuses for double threats, and the cell's attack level as a flag (bit L - 1 for level
-// L, none for level 0). Occupied cells and cells without any shape hold zeros.
+// with the bonuses for double threats. The word of a cell's attack also carries the cell's attack
+// level as a flag above the attack itself (bit L - 1 of the flag for level L, none for level 0),
+// so that one pass over the words yields both. Occupied cells and cells without any shape hold
+// zeros.
 struct SideScores {
-  alignas(16) std::array<std::int32_t, CellCount> attack;
+  static constexpr int LevelFlagShift = 24;
+  static constexpr std::int32_t AttackMask = (1 << LevelFlagShift) - 1;
+
+  alignas(16) std::array<std::int32_t, CellCount> attackWord;
   alignas(16) std::array<std::int32_t, CellCount> defence;
-  alignas(16) std::array<std::uint8_t, CellCount> levelFlags;
+
+  std::int32_t attack(int cell) const { return attackWord[cell] & AttackMask; }
 
   friend bool operator==(const SideScores&, const SideScores&) = default;
 };
@@ -23,9 +29,8 @@ struct SideScores {
 // cell (record 32) and the neighbour records whose codes changed.
 struct ScoreSave {
   struct Cell {
-    std::array<std::int32_t, 2> attack;
+    std::array<std::int32_t, 2> attackWord;
     std::array<std::int32_t, 2> defence;
-    std::array<std::uint8_t, 2> levelFlags;
   };
   std::array<Cell, NeighbourRecords + 1> records;
   RecordMask changed;

@@ -123,7 +123,8 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
   ++context.nodes;
   ChildVerdicts childVerdicts;
   childVerdicts.fill(Undecided);
-  const AttackLevel attackLevel = ScanCandidates(context.position.scores(), level, list);
+  const AttackLevel attackLevel =
+      ScanCandidates(context.position.scores(), level, list, context.recentCells);
 
   verdict = immediateVerdict(list, attackLevel, level == context.searchDepth);
   if (verdict >= LikelyWon) {

@@ -4,13 +4,15 @@
 
 #include "patterns/pattern_map.hpp"
 #include "search/candidate.hpp"
+#include "search/candidate_scan.hpp"
 #include "search/search_position.hpp"
 #include "search/turn_timer.hpp"
 
 namespace orvane {
 
 // What every node of one search shares: the position with the trial stones of the plies above,
-// the deepest level, the turn's time, and the count of nodes visited.
+// the deepest level, the turn's time, the count of nodes visited and the cells the last scans
+// listed.
 struct SearchContext {
   SearchContext(Position& shared, std::uint8_t depth, const TurnTimer& turnTimer)
       : position(shared), searchDepth(depth), timer(turnTimer) {}
@@ -19,6 +21,7 @@ struct SearchContext {
   std::uint8_t searchDepth;
   const TurnTimer& timer;
   std::uint64_t nodes = 0;
+  RecentCells recentCells;
 };
 
 // One node of the threat search, for the side to move at `level` (own side at odd levels).

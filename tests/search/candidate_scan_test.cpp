@@ -2,13 +2,16 @@
 
 #include <cstdint>
 #include <ostream>
+#include <random>
 #include <utility>
 #include <vector>
 
+#include "patterns/cell_evaluation.hpp"
 #include "patterns/pattern_map.hpp"
 #include "search/candidate_scan.hpp"
 #include "support/candidate_printing.hpp"
 #include "support/pattern_map_codes.hpp"
+#include "support/random_board.hpp"
 
 namespace orvane {
 namespace {
@@ -16,6 +19,12 @@ namespace {
 using testing::FourCodes;
 using testing::FullyOccupiedMap;
 using testing::SetCodes;
+
+// A scan with no recent cells to go by.
+AttackLevel Scan(const PatternMap& map, std::uint8_t level, CandidateList& list) {
+  RecentCells none;
+  return ScanCandidates(CellScores(map), level, list, none);
+}
 
 // A list full of leftovers, to show that the scan resets every position.
 CandidateList StaleList() {
@@ -45,7 +54,7 @@ TEST_P(CellScoreTest, ScoresTheOnlyCell) {
   SetCodes(map, 6, 9, c.codes);
   CandidateList list = StaleList();
 
-  const AttackLevel attackLevel = ScanCandidates(CellScores(map), c.level, list);
+  const AttackLevel attackLevel = Scan(map, c.level, list);
 
   const Candidate expected{6, 9, c.attack, c.defence};
   EXPECT_EQ(list[1], expected);
@@ -89,10 +98,10 @@ TEST(CandidateScanTest, AttackLevelIsTheHighestOverTheCells) {
   SetCodes(map, 4, 4, {15, 46, 0, 0});  // four and three
   SetCodes(map, 7, 4, {46, 54, 0, 0});  // two threes
   CandidateList list;
-  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{3});
+  EXPECT_EQ(Scan(map, 1, list), AttackLevel{3});
 
   SetCodes(map, 1, 4, {0, 0, 0, 0});
-  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{2});
+  EXPECT_EQ(Scan(map, 1, list), AttackLevel{2});
 }
 
 TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
@@ -103,7 +112,7 @@ TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
   SetCodes(map, 13, 17, {124, 0, 0, 0});
   CandidateList list = StaleList();
 
-  EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{0});
+  EXPECT_EQ(Scan(map, 1, list), AttackLevel{0});
 
   const Candidate onlyEmpty{13, 17, 150, 0};
   CandidateList expected;
@@ -116,7 +125,7 @@ TEST(CandidateScanTest, SkipsOccupiedCellsWhateverTheirOtherCodes) {
 TEST(CandidateScanTest, NothingToScoreLeavesTheZeroList) {
   for (const PatternMap& map : {PatternMap{}, FullyOccupiedMap()}) {
     CandidateList list = StaleList();
-    EXPECT_EQ(ScanCandidates(CellScores(map), 1, list), AttackLevel{0});
+    EXPECT_EQ(Scan(map, 1, list), AttackLevel{0});
     EXPECT_EQ(list, CandidateList{});
   }
 }
@@ -132,7 +141,7 @@ TEST(CandidateScanTest, ThirteenEqualCellsKeepTheFirstTwelveInScanOrder) {
     SetCodes(map, x, y, {124, 0, 0, 0});
   CandidateList list;
 
-  ScanCandidates(CellScores(map), 1, list);
+  Scan(map, 1, list);
 
   for (int position = 1; position <= 12; ++position) {
     const auto [x, y] = scanOrder[position - 1];
@@ -152,7 +161,7 @@ TEST(CandidateScanTest, LaterGreaterTotalGoesAboveSmallerAndBelowEqualOnes) {
   SetCodes(map, 8, 3, {124, 3, 5, 0});    // 155, last
   CandidateList list;
 
-  ScanCandidates(CellScores(map), 1, list);
+  Scan(map, 1, list);
 
   EXPECT_EQ(list[1], (Candidate{0, 0, 200, 0}));
   EXPECT_EQ(list[2], (Candidate{5, 2, 200, 0}));
@@ -171,7 +180,7 @@ TEST(CandidateScanTest, BestRecordsBreakTiesOnTheOtherScoreThenScanOrder) {
   SetCodes(map, 9, 6, {-15, 7, 0, 0});     // full tie, later
   CandidateList list;
 
-  ScanCandidates(CellScores(map), 1, list);
+  Scan(map, 1, list);
 
   EXPECT_EQ(list[BestAttackPosition], (Candidate{5, 1, 150, 20}));
   EXPECT_EQ(list[BestDefencePosition], (Candidate{5, 6, 7, 25}));
@@ -184,10 +193,34 @@ TEST(CandidateScanTest, WithoutAttackTheBestAttackIsTheFirstGreatestDefence) {
   SetCodes(map, 4, 9, {-15, 0, 0, 0});  // 25, later
   CandidateList list;
 
-  ScanCandidates(CellScores(map), 1, list);
+  Scan(map, 1, list);
 
   EXPECT_EQ(list[BestAttackPosition], (Candidate{8, 2, 0, 25}));
   EXPECT_EQ(list[BestDefencePosition], (Candidate{8, 2, 0, 25}));
+}
+
+// The recent cells only tell the scan where to look first: whatever cells they name, stale,
+// repeated, occupied or unscored, the scan finds the same list and attack level.
+TEST(CandidateScan, RecentCellsNeverChangeTheResult) {
+  std::mt19937 rng(31337);
+  for (int round = 0; round < 300; ++round) {
+    Position position{testing::RandomBoard(rng), {}};
+    InitialisePatternMap(position.map, position.board);
+    const CellScores scores(position.map);
+    const std::uint8_t level = static_cast<std::uint8_t>(1 + round % 2);
+    CandidateList expected;
+    RecentCells none;
+    const AttackLevel expectedLevel = ScanCandidates(scores, level, expected, none);
+
+    RecentCells recent;
+    for (auto& scan : recent.cells)
+      for (std::int16_t& cell : scan)
+        cell = static_cast<std::int16_t>(static_cast<int>(rng() % (CellCount + 40)) - 40);
+    if (round % 3 == 0) recent.cells[1] = recent.cells[0];
+    CandidateList list;
+    EXPECT_EQ(ScanCandidates(scores, level, list, recent), expectedLevel) << "round " << round;
+    EXPECT_EQ(list, expected) << "round " << round;
+  }
 }
 
 }  // namespace
