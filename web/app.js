@@ -59,13 +59,13 @@ async function askBrain(request) {
     if (request.startsWith('TURN')) game.takeBackLast();
     return;
   }
+  if (request.startsWith('TURN')) game.lastMove.brainKnows = true;
   const [x, y] = [Number(answer[1]), Number(answer[2])];
   if (!game.isEmpty(x, y)) {
     problem = `Orvane answered ${x},${y}, which is not an empty cell`;
     console.error(problem);
     return;
   }
-  if (request.startsWith('TURN')) game.lastMove.brainKnows = true;
   game.play(x, y, true);
   const message = lines.find((line) => line.startsWith('MESSAGE '));
   game.lastMove.analysis = message ? message.slice('MESSAGE '.length) : 'opening move, no search';
