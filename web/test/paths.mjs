@@ -1,0 +1,10 @@
+// Where the tests find what the builds made: the served site (the page and brain.js, from
+// tools/build_web.sh) and the stdin/stdout brain (from the README's build).
+import { fileURLToPath } from 'node:url';
+import path from 'node:path';
+
+export const repositoryRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+
+export const siteDirectory = path.join(repositoryRoot, 'build-web/site');
+export const pbrainBinary = path.join(repositoryRoot, 'build/src/pbrain-orvane');
+export const screenshotFile = path.join(repositoryRoot, 'build-web/page-test.png');
