@@ -10,24 +10,36 @@ namespace {
 
 constexpr int OwnCellRecord = NeighbourRecords;
 
+// Calls copy(record, neighbour index) for every record on the board around `index`. Away from the
+// edges every record is, and the fixed loop over all of them needs no bit scan.
+template <typename Copy>
+void forEachRecord(int index, Copy copy) {
+  const RecordMask onBoard = OnBoardRecords[index];
+  if (onBoard == ~RecordMask{0}) {
+    for (int record = 0; record < NeighbourRecords; ++record)
+      copy(record, index + RecordSteps[record]);
+    return;
+  }
+  for (RecordMask records = onBoard; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    copy(record, index + RecordSteps[record]);
+  }
+}
+
 }  // namespace
 
 void SaveNeighbourhood(NeighbourhoodSave& save, const PatternMap& map, int x, int y) {
   const int index = cellIndex(x, y);
   save.records[OwnCellRecord] = map.cells[index];
-  for (RecordMask records = OnBoardRecords[index]; records != 0; records &= records - 1) {
-    const int record = std::countr_zero(records);
-    save.records[record] = map.cells[index + RecordSteps[record]];
-  }
+  forEachRecord(index,
+                [&](int record, int neighbour) { save.records[record] = map.cells[neighbour]; });
 }
 
 void RestoreNeighbourhood(const NeighbourhoodSave& save, PatternMap& map, int x, int y) {
   const int index = cellIndex(x, y);
   map.cells[index] = save.records[OwnCellRecord];
-  for (RecordMask records = OnBoardRecords[index]; records != 0; records &= records - 1) {
-    const int record = std::countr_zero(records);
-    map.cells[index + RecordSteps[record]] = save.records[record];
-  }
+  forEachRecord(index,
+                [&](int record, int neighbour) { map.cells[neighbour] = save.records[record]; });
 }
 
 RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, int x, int y) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 #include "search/search_settings.hpp"
 
@@ -15,96 +16,106 @@ namespace orvane {
 
 namespace {
 
-// A cell's rank as one number: its total in the high bits, and its scan order below so that of
-// two equal totals the cell met first ranks higher. A cell with total 0 ranks below zero and so
-// never enters; two cells never share a rank.
-constexpr int RankShift = 9;
-static_assert(CellCount < (1 << RankShift));
+// A cell's place in scan order as a number that is greater for the cell met first.
+constexpr int OrderBits = 9;
+static_assert(CellCount < (1 << OrderBits));
 
+constexpr std::int32_t scanPriority(int cell) {
+  return (1 << OrderBits) - 1 - cell;
+}
+
+// A cell's rank as one number: its total above its scan priority, so that of two equal totals the
+// cell met first ranks higher. A cell with total 0 ranks below zero and so never enters; two
+// cells never share a rank, so the twelve best do not depend on the order cells are taken in.
 constexpr std::int32_t rankOf(std::int32_t total, int cell) {
-  return (total << RankShift) - (cell + 1);
+  return (total << OrderBits) - (cell + 1);
 }
 
 constexpr int cellOfRank(std::int32_t rank) {
-  return (1 << RankShift) - 1 - (rank & ((1 << RankShift) - 1));
+  return scanPriority(rank & ((1 << OrderBits) - 1));
 }
 
-// The twelve best ranks so far, best first. Unused positions hold the floor, a rank that every
-// cell of the final twelve exceeds.
+// The twelve best ranks so far, best first, below a sentinel that stops every insertion; 0 for
+// an unused position.
 class Ranking {
  public:
-  explicit Ranking(std::int32_t floor) : floor_(floor) { ranks_.fill(floor); }
+  std::int32_t entryRank() const { return ranks_[settings::V]; }
 
-  std::int32_t entryRank() const { return ranks_[settings::V - 1]; }
-
+  // An insertion starts below the last used position, so it never walks through unused ones.
   void insert(std::int32_t rank) {
-    int position = settings::V - 1;
-    for (; position > 0 && ranks_[position - 1] < rank; --position)
+    int position = used_ < settings::V ? ++used_ : settings::V;
+    for (; ranks_[position - 1] < rank; --position)
       ranks_[position] = ranks_[position - 1];
     ranks_[position] = rank;
   }
 
-  // The cell at ranked position `position` (0-based), or -1 when it is unused.
+  // The cell at ranked position `position` (1 to 12), or -1 when it is unused.
   int cellAt(int position) const {
-    return ranks_[position] > floor_ ? cellOfRank(ranks_[position]) : -1;
+    return ranks_[position] > 0 ? cellOfRank(ranks_[position]) : -1;
   }
 
  private:
-  std::int32_t floor_;
-  std::array<std::int32_t, settings::V> ranks_;
+  std::array<std::int32_t, settings::V + 1> ranks_{std::numeric_limits<std::int32_t>::max()};
+  int used_ = 0;
 };
 
-// The best cell by one score, the other score breaking ties; the first in scan order among full
-// ties. Starts as the zero Candidate, which no cell without scores replaces, or below a known
-// cell's scores, so that the known cell or an equal one met earlier replaces it.
+// The best cell by one score, then the other score, then scan order. `tieKey` holds the second
+// score above the scan priority, so that the best does not depend on the order cells are taken
+// in. Starts as the zero Candidate, which no cell without scores replaces.
 struct BestRecord {
   int cell = -1;
   std::int32_t first = 0;
-  std::int32_t second = 0;
+  std::int32_t tieKey = (1 << OrderBits) - 1;
 
-  bool takes(std::int32_t byFirst, std::int32_t bySecond) const {
-    return byFirst > first || (byFirst == first && bySecond > second);
-  }
-  void lowerBound(std::int32_t byFirst, std::int32_t bySecond) {
-    if ((byFirst | bySecond) != 0 && takes(byFirst, bySecond)) *this = {-1, byFirst, bySecond - 1};
+  void consider(int byCell, std::int32_t byFirst, std::int32_t bySecond) {
+    const std::int32_t byTieKey = bySecond << OrderBits | scanPriority(byCell);
+    if (byFirst > first || (byFirst == first && byTieKey > tieKey))
+      *this = {byCell, byFirst, byTieKey};
   }
 };
 
-// What the recent cells, scored afresh, tell in advance: a floor below the rank of the twelfth
-// cell (at least twelve distinct cells reach it) and lower bounds of the two best records.
-struct ScanBounds {
-  std::int32_t rankFloor = 0;
-  BestRecord attack;
-  BestRecord defence;
+// The ranking and the two best records of one scan.
+struct ScanResult {
+  Ranking ranking;
+  BestRecord attack;   // by attack, then defence
+  BestRecord defence;  // by defence, then attack
+
+  void consider(const SideScores& scores, int cell) {
+    const std::int32_t attack = scores.attack(cell);
+    const std::int32_t defence = scores.defence[cell];
+    const std::int32_t rank = rankOf(attack + defence, cell);
+    if (rank > ranking.entryRank()) ranking.insert(rank);
+    this->attack.consider(cell, attack, defence);
+    this->defence.consider(cell, defence, attack);
+  }
+
+  // A cell can change something only when its total exceeds the total part of the entry rank, or
+  // reaches the first score of a best record (its total is at least that score): one total below
+  // all three thresholds rules it out.
+  std::int32_t totalThreshold() const {
+    return std::min({ranking.entryRank() >> OrderBits, attack.first - 1, defence.first - 1});
+  }
 };
 
-ScanBounds boundsFrom(const SideScores& scores, const RecentCells& recent) {
-  ScanBounds bounds;
-  // The twelve best distinct ranks among the recent cells, best first.
-  std::array<std::int32_t, settings::V> best{};
-  for (const auto& scan : recent.cells) {
-    for (const std::int16_t cell : scan) {
-      if (cell < 0) continue;
-      const std::int32_t attack = scores.attack(cell);
-      const std::int32_t defence = scores.defence[cell];
-      bounds.attack.lowerBound(attack, defence);
-      bounds.defence.lowerBound(defence, attack);
-      const std::int32_t rank = rankOf(attack + defence, cell);
-      // Ranks at or below the twelfth count for nothing; an equal rank is the same cell again.
-      if (rank <= best[settings::V - 1] || std::find(best.begin(), best.end(), rank) != best.end())
-        continue;
-      int position = settings::V - 1;
-      for (; position > 0 && best[position - 1] < rank; --position)
-        best[position] = best[position - 1];
-      best[position] = rank;
-    }
+// The cells taken already, one bit each.
+class CellSet {
+ public:
+  // Adds the cell; false when it was there.
+  bool add(int cell) {
+    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+    if ((words_[cell / 64] & bit) != 0) return false;
+    words_[cell / 64] |= bit;
+    return true;
   }
-  if (best[settings::V - 1] > 0) bounds.rankFloor = best[settings::V - 1] - 1;
-  return bounds;
-}
+  bool contains(int cell) const { return (words_[cell / 64] >> (cell % 64) & 1) != 0; }
 
-// Four cells at a time: four comparisons with the entry thresholds show at once that none of the
-// four can enter the ranking or either best record, which holds for most cells.
+ private:
+  std::array<std::uint64_t, (CellCount + 63) / 64> words_{};
+};
+
+// Four cells at a time: their attack words plus their defences against the total threshold.
+// The attack words still carry their level flags here, which only lets the few cells with an
+// attack level through to the exact test.
 using Lanes = std::int32_t __attribute__((vector_size(16)));
 
 Lanes load(const std::int32_t* values) {
@@ -117,37 +128,14 @@ Lanes splat(std::int32_t value) {
   return Lanes{value, value, value, value};
 }
 
-bool anyLane(Lanes mask) {
+// Bit i set for each lane i whose mask is set.
+unsigned laneBits(Lanes mask) {
 #ifdef __SSE2__
-  return _mm_movemask_epi8(reinterpret_cast<__m128i>(mask)) != 0;
+  return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(mask))));
 #else
-  return (mask[0] | mask[1] | mask[2] | mask[3]) != 0;
+  return (mask[0] & 1u) | (mask[1] & 2u) | (mask[2] & 4u) | (mask[3] & 8u);
 #endif
 }
-
-// The entry thresholds as lanes. A cell can only enter the ranking when its total exceeds the
-// entry rank's total part; it takes a best record when it wins on the first score, or ties and
-// wins on the second: a - (d > tie) > best, with a true comparison counting -1.
-struct Thresholds {
-  Lanes entryTotal;
-  Lanes attack;
-  Lanes attackTie;
-  Lanes defence;
-  Lanes defenceTie;
-
-  Thresholds(const Ranking& ranking, const BestRecord& bestAttack, const BestRecord& bestDefence)
-      : entryTotal(splat(ranking.entryRank() >> RankShift)),
-        attack(splat(bestAttack.first)),
-        attackTie(splat(bestAttack.second)),
-        defence(splat(bestDefence.first)),
-        defenceTie(splat(bestDefence.second)) {}
-
-  Lanes passes(Lanes attackLanes, Lanes defenceLanes) const {
-    return (attackLanes + defenceLanes > entryTotal) |
-           (attackLanes - (defenceLanes > attackTie) > attack) |
-           (defenceLanes - (attackLanes > defenceTie) > defence);
-  }
-};
 
 Candidate candidateAt(const SideScores& scores, int cell) {
   if (cell < 0) return Candidate{};
@@ -160,9 +148,7 @@ AttackLevel attackLevelOf(Lanes attackWords) {
       std::bit_width(static_cast<std::uint32_t>(words) >> SideScores::LevelFlagShift));
 }
 
-void remember(RecentCells& recent, const CandidateList& list) {
-  auto& cells = recent.cells[recent.next];
-  recent.next = (recent.next + 1) % RecentCells::Scans;
+void remember(RecentCells::ScanCells& cells, const CandidateList& list) {
   for (int position = 1; position <= CandidateListSize; ++position) {
     const Candidate& entry = list[position];
     cells[position - 1] = entry.total() > 0 ? static_cast<std::int16_t>(cellIndex(entry.x, entry.y))
@@ -175,38 +161,38 @@ void remember(RecentCells& recent, const CandidateList& list) {
 AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, CandidateList& list,
                            RecentCells& recent) {
   const SideScores& scores = cellScores.forLevel(level);
-  const ScanBounds bounds = boundsFrom(scores, recent);
-  Ranking ranking(bounds.rankFloor);
-  BestRecord bestAttack = bounds.attack;    // by attack, then defence
-  BestRecord bestDefence = bounds.defence;  // by defence, then attack
+  ScanResult result;
 
-  const Lanes attackMask = splat(SideScores::AttackMask);
+  // The recent cells first: they set high thresholds at once, so that most cells after them are
+  // ruled out four at a time. The cells of the last scan for the same side come nearly in rank
+  // order, which keeps their insertions short.
+  const int side = level % 2 == 1 ? 0 : 1;
+  CellSet taken;
+  for (const RecentCells::ScanCells* scan : {&recent.cells[side], &recent.cells[1 - side]}) {
+    for (const std::int16_t cell : *scan) {
+      if (cell >= 0 && taken.add(cell)) result.consider(scores, cell);
+    }
+  }
+
   Lanes levelWords = splat(0);
-  Thresholds thresholds(ranking, bestAttack, bestDefence);
+  Lanes threshold = splat(result.totalThreshold());
   for (int first = 0; first < CellCount; first += 4) {
     const Lanes attackWords = load(&scores.attackWord[first]);
     levelWords |= attackWords;
-    const Lanes attack = attackWords & attackMask;
-    const Lanes defence = load(&scores.defence[first]);
-    if (!anyLane(thresholds.passes(attack, defence))) continue;
-
-    // At least one of the four may change something: take them one by one in scan order.
-    for (int cell = first; cell < first + 4; ++cell) {
-      const std::int32_t cellAttack = scores.attack(cell);
-      const std::int32_t cellDefence = scores.defence[cell];
-      const std::int32_t cellRank = rankOf(cellAttack + cellDefence, cell);
-      if (cellRank > ranking.entryRank()) ranking.insert(cellRank);
-      if (bestAttack.takes(cellAttack, cellDefence)) bestAttack = {cell, cellAttack, cellDefence};
-      if (bestDefence.takes(cellDefence, cellAttack)) bestDefence = {cell, cellDefence, cellAttack};
+    const unsigned passing = laneBits(attackWords + load(&scores.defence[first]) > threshold);
+    if (passing == 0) continue;
+    for (unsigned lanes = passing; lanes != 0; lanes &= lanes - 1) {
+      const int cell = first + std::countr_zero(lanes);
+      if (!taken.contains(cell)) result.consider(scores, cell);
     }
-    thresholds = Thresholds(ranking, bestAttack, bestDefence);
+    threshold = splat(result.totalThreshold());
   }
 
   for (int position = 1; position <= settings::V; ++position)
-    list[position] = candidateAt(scores, ranking.cellAt(position - 1));
-  list[BestDefencePosition] = candidateAt(scores, bestDefence.cell);
-  list[BestAttackPosition] = candidateAt(scores, bestAttack.cell);
-  remember(recent, list);
+    list[position] = candidateAt(scores, result.ranking.cellAt(position));
+  list[BestDefencePosition] = candidateAt(scores, result.defence.cell);
+  list[BestAttackPosition] = candidateAt(scores, result.attack.cell);
+  remember(recent.cells[side], list);
   return attackLevelOf(levelWords);
 }
 

@@ -12,19 +12,19 @@ namespace orvane {
 // 2 a four with a three, 3 two fours.
 using AttackLevel = std::uint8_t;
 
-// The cells that the last two scans put in their lists, -1 where there was none. A position
-// changes little from one scan to the next, so these cells, scored afresh, tell a new scan how
-// high a cell must score to rank at all: it can then pass over most cells four at a time. They
-// only speed the scan up; what it finds does not depend on them.
+// The cells that the last scan for each side to move put in its list, -1 where there was none. A
+// position changes little from one scan to the next, so these cells, scored afresh, tell a new
+// scan how high a cell must score to rank at all: it can then pass over most cells four at a
+// time. They only speed the scan up; what it finds does not depend on them.
 struct RecentCells {
-  static constexpr int Scans = 2;
-  std::array<std::array<std::int16_t, CandidateListSize>, Scans> cells = filled();
-  int next = 0;
+  using ScanCells = std::array<std::int16_t, CandidateListSize>;
+  // By side to move: the own side at odd levels first.
+  std::array<ScanCells, 2> cells = filled();
 
  private:
-  static constexpr std::array<std::array<std::int16_t, CandidateListSize>, Scans> filled() {
-    std::array<std::array<std::int16_t, CandidateListSize>, Scans> none{};
-    for (auto& scan : none)
+  static constexpr std::array<ScanCells, 2> filled() {
+    std::array<ScanCells, 2> none{};
+    for (ScanCells& scan : none)
       scan.fill(-1);
     return none;
   }

@@ -1,6 +1,7 @@
 #include "search/cell_scores.hpp"
 
 #include <bit>
+#include <cstring>
 
 #include "patterns/pattern_score_table.hpp"
 #include "search/search_settings.hpp"
@@ -25,7 +26,6 @@ constexpr PackedWorth CountMask = 0xff;
 constexpr int LargestCount = 4 * 10;
 
 constexpr int LargestMagnitude = PatternScoreCount - 1;
-using WorthTable = std::array<PackedWorth, 2 * LargestMagnitude + 1>;
 
 constexpr PackedWorth worthOfShape(int shape) {
   const PatternScore& score = PatternScoreTable[shape < 0 ? -shape : shape];
@@ -42,17 +42,31 @@ constexpr PackedWorth worthOfShape(int shape) {
          defenceCount << DefenceCountShift;
 }
 
-// Indexed by the direction code plus LargestMagnitude: one table for the own side to move, one
-// for the opponent to move (the same shapes with the sides swapped).
-constexpr WorthTable buildWorths(int sideSign) {
+// Indexed by the direction code plus LargestMagnitude: the worth for the own side to move and
+// for the opponent to move (the same shapes with the sides swapped), side by side so that both
+// sums come from one vector addition.
+struct alignas(16) WorthPair {
+  PackedWorth ownToMove;
+  PackedWorth opponentToMove;
+};
+using WorthTable = std::array<WorthPair, 2 * LargestMagnitude + 1>;
+
+constexpr WorthTable buildWorths() {
   WorthTable worths{};
-  for (int code = -LargestMagnitude; code <= LargestMagnitude; ++code) {
-    worths[code + LargestMagnitude] = worthOfShape(sideSign * code);
-  }
+  for (int code = -LargestMagnitude; code <= LargestMagnitude; ++code)
+    worths[code + LargestMagnitude] = {worthOfShape(code), worthOfShape(-code)};
   return worths;
 }
 
-constexpr std::array<WorthTable, 2> Worths{buildWorths(1), buildWorths(-1)};
+constexpr WorthTable Worths = buildWorths();
+
+using WorthLanes = PackedWorth __attribute__((vector_size(16)));
+
+WorthLanes worthLanes(DirectionCode code) {
+  WorthLanes lanes;
+  std::memcpy(&lanes, &Worths[code + LargestMagnitude], sizeof lanes);
+  return lanes;
+}
 
 // The bonus for the counted threes and fours of the side to move, with the attack level flag
 // above it.
@@ -101,21 +115,21 @@ CellScores::CellScores(const PatternMap& map) {
 
 void CellScores::score(int index, const CellCodes& codes) {
   const auto& code = codes.code;
-  const bool occupied = code[0] >= OccupiedMarker;
-  for (int side = 0; side < 2; ++side) {
-    SideScores& scores = sides_[side];
-    if (occupied) {
+  if (code[0] >= OccupiedMarker) {
+    for (SideScores& scores : sides_) {
       scores.attackWord[index] = 0;
       scores.defence[index] = 0;
-      continue;
     }
-    const PackedWorth* worthOf = Worths[side].data() + LargestMagnitude;
-    const PackedWorth sum =
-        worthOf[code[0]] + worthOf[code[1]] + worthOf[code[2]] + worthOf[code[3]];
-    scores.attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
-                               AttackBonuses[sum >> AttackCountShift & CountMask];
-    scores.defence[index] = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask) +
-                            DefenceBonuses[sum >> DefenceCountShift & CountMask];
+    return;
+  }
+  const WorthLanes sums =
+      worthLanes(code[0]) + worthLanes(code[1]) + worthLanes(code[2]) + worthLanes(code[3]);
+  for (int side = 0; side < 2; ++side) {
+    const PackedWorth sum = sums[side];
+    sides_[side].attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
+                                     AttackBonuses[sum >> AttackCountShift & CountMask];
+    sides_[side].defence[index] = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask) +
+                                  DefenceBonuses[sum >> DefenceCountShift & CountMask];
   }
 }
 

@@ -111,6 +111,19 @@ void gatherBestCells(CandidateList& list, ChildVerdicts& childVerdicts, int coun
   }
 }
 
+// The gathering for a node that tries no cell: every reply verdict is Undecided and the total to
+// reach is that of position 1. Positions 2 to 12 hold the scan's ranking in descending order of
+// total, so the ones that reach it lead and no later position can refill one that falls short:
+// the rest only lose their scores.
+void keepRankedCellsReachingTheHead(CandidateList& list) {
+  const std::int32_t headTotal = list[1].total();
+  int position = 2;
+  while (position <= settings::V && list[position].total() >= headTotal)
+    ++position;
+  for (; position <= settings::V; ++position)
+    list[position].clearScores();
+}
+
 std::int32_t reducedBy(std::int32_t value, std::int32_t reduction) {
   const std::int32_t reduced = value - reduction;
   return reduced < 0 ? 0 : reduced;
@@ -134,7 +147,7 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
   }
 
   if (verdict != Undecided || level >= context.searchDepth) {
-    gatherBestCells(list, childVerdicts, settings::V, Undecided, list[1].total());
+    keepRankedCellsReachingTheHead(list);
     return;
   }
 

@@ -216,7 +216,7 @@ TEST(CandidateScan, RecentCellsNeverChangeTheResult) {
     for (auto& scan : recent.cells)
       for (std::int16_t& cell : scan)
         cell = static_cast<std::int16_t>(static_cast<int>(rng() % (CellCount + 40)) - 40);
-    if (round % 3 == 0) recent.cells[1] = recent.cells[0];
+    if (round % 3 == 0) recent.cells[1] = recent.cells[0];  // every cell twice
     CandidateList list;
     EXPECT_EQ(ScanCandidates(scores, level, list, recent), expectedLevel) << "round " << round;
     EXPECT_EQ(list, expected) << "round " << round;
