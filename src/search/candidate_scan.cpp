@@ -113,7 +113,7 @@ class CellSet {
   std::array<std::uint64_t, (CellCount + 63) / 64> words_{};
 };
 
-// Four cells at a time: their attack words plus their defences against the total threshold.
+// Cells in groups of four: their attack words plus their defences against the total threshold.
 // The attack words still carry their level flags here, which only lets the few cells with an
 // attack level through to the exact test.
 using Lanes = std::int32_t __attribute__((vector_size(16)));
@@ -137,23 +137,25 @@ unsigned laneBits(Lanes mask) {
 #endif
 }
 
+// Column and row of every cell.
+constexpr std::array<std::array<std::int8_t, 2>, CellCount> CellCoordinates = [] {
+  std::array<std::array<std::int8_t, 2>, CellCount> coordinates{};
+  for (int cell = 0; cell < CellCount; ++cell)
+    coordinates[cell] = {static_cast<std::int8_t>(cell % BoardSide),
+                         static_cast<std::int8_t>(cell / BoardSide)};
+  return coordinates;
+}();
+
 Candidate candidateAt(const SideScores& scores, int cell) {
   if (cell < 0) return Candidate{};
-  return Candidate{cell % BoardSide, cell / BoardSide, scores.attack(cell), scores.defence[cell]};
+  return Candidate{CellCoordinates[cell][0], CellCoordinates[cell][1], scores.attack(cell),
+                   scores.defence[cell]};
 }
 
 AttackLevel attackLevelOf(Lanes attackWords) {
   const std::int32_t words = attackWords[0] | attackWords[1] | attackWords[2] | attackWords[3];
   return static_cast<AttackLevel>(
       std::bit_width(static_cast<std::uint32_t>(words) >> SideScores::LevelFlagShift));
-}
-
-void remember(RecentCells::ScanCells& cells, const CandidateList& list) {
-  for (int position = 1; position <= CandidateListSize; ++position) {
-    const Candidate& entry = list[position];
-    cells[position - 1] = entry.total() > 0 ? static_cast<std::int16_t>(cellIndex(entry.x, entry.y))
-                                            : std::int16_t{-1};
-  }
 }
 
 }  // namespace
@@ -164,7 +166,7 @@ AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, Can
   ScanResult result;
 
   // The recent cells first: they set high thresholds at once, so that most cells after them are
-  // ruled out four at a time. The cells of the last scan for the same side come nearly in rank
+  // ruled out eight at a time. The cells of the last scan for the same side come nearly in rank
   // order, which keeps their insertions short.
   const int side = level % 2 == 1 ? 0 : 1;
   CellSet taken;
@@ -174,25 +176,34 @@ AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, Can
     }
   }
 
+  // Eight cells at a time, as two groups of four: one test rules out both groups together.
   Lanes levelWords = splat(0);
   Lanes threshold = splat(result.totalThreshold());
-  for (int first = 0; first < CellCount; first += 4) {
-    const Lanes attackWords = load(&scores.attackWord[first]);
-    levelWords |= attackWords;
-    const unsigned passing = laneBits(attackWords + load(&scores.defence[first]) > threshold);
-    if (passing == 0) continue;
-    for (unsigned lanes = passing; lanes != 0; lanes &= lanes - 1) {
+  for (int first = 0; first < CellCount; first += 8) {
+    const Lanes lowWords = load(&scores.attackWord[first]);
+    const Lanes highWords = load(&scores.attackWord[first + 4]);
+    levelWords |= lowWords | highWords;
+    const Lanes lowPasses = lowWords + load(&scores.defence[first]) > threshold;
+    const Lanes highPasses = highWords + load(&scores.defence[first + 4]) > threshold;
+    if (laneBits(lowPasses | highPasses) == 0) continue;
+    for (unsigned lanes = laneBits(lowPasses) | laneBits(highPasses) << 4; lanes != 0;
+         lanes &= lanes - 1) {
       const int cell = first + std::countr_zero(lanes);
       if (!taken.contains(cell)) result.consider(scores, cell);
     }
     threshold = splat(result.totalThreshold());
   }
 
-  for (int position = 1; position <= settings::V; ++position)
-    list[position] = candidateAt(scores, result.ranking.cellAt(position));
+  RecentCells::ScanCells& listed = recent.cells[side];
+  for (int position = 1; position <= settings::V; ++position) {
+    const int cell = result.ranking.cellAt(position);
+    list[position] = candidateAt(scores, cell);
+    listed[position - 1] = static_cast<std::int16_t>(cell);
+  }
   list[BestDefencePosition] = candidateAt(scores, result.defence.cell);
   list[BestAttackPosition] = candidateAt(scores, result.attack.cell);
-  remember(recent.cells[side], list);
+  listed[BestDefencePosition - 1] = static_cast<std::int16_t>(result.defence.cell);
+  listed[BestAttackPosition - 1] = static_cast<std::int16_t>(result.attack.cell);
   return attackLevelOf(levelWords);
 }
 

@@ -14,7 +14,7 @@ using AttackLevel = std::uint8_t;
 
 // The cells that the last scan for each side to move put in its list, -1 where there was none. A
 // position changes little from one scan to the next, so these cells, scored afresh, tell a new
-// scan how high a cell must score to rank at all: it can then pass over most cells four at a
+// scan how high a cell must score to rank at all: it can then pass over most cells eight at a
 // time. They only speed the scan up; what it finds does not depend on them.
 struct RecentCells {
   using ScanCells = std::array<std::int16_t, CandidateListSize>;
