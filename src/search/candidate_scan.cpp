@@ -35,27 +35,28 @@ constexpr int cellOfRank(std::int32_t rank) {
   return scanPriority(rank & ((1 << OrderBits) - 1));
 }
 
-// The twelve best ranks so far, best first, below a sentinel that stops every insertion; 0 for
+// The `Size` best ranks so far, best first, below a sentinel that stops every insertion; 0 for
 // an unused position.
+template <int Size>
 class Ranking {
  public:
-  std::int32_t entryRank() const { return ranks_[settings::V]; }
+  std::int32_t entryRank() const { return ranks_[Size]; }
 
   // An insertion starts below the last used position, so it never walks through unused ones.
   void insert(std::int32_t rank) {
-    int position = used_ < settings::V ? ++used_ : settings::V;
+    int position = used_ < Size ? ++used_ : Size;
     for (; ranks_[position - 1] < rank; --position)
       ranks_[position] = ranks_[position - 1];
     ranks_[position] = rank;
   }
 
-  // The cell at ranked position `position` (1 to 12), or -1 when it is unused.
+  // The cell at ranked position `position` (1 to Size), or -1 when it is unused.
   int cellAt(int position) const {
     return ranks_[position] > 0 ? cellOfRank(ranks_[position]) : -1;
   }
 
  private:
-  std::array<std::int32_t, settings::V + 1> ranks_{std::numeric_limits<std::int32_t>::max()};
+  std::array<std::int32_t, Size + 1> ranks_{std::numeric_limits<std::int32_t>::max()};
   int used_ = 0;
 };
 
@@ -75,8 +76,9 @@ struct BestRecord {
 };
 
 // The ranking and the two best records of one scan.
+template <int RankedCount>
 struct ScanResult {
-  Ranking ranking;
+  Ranking<RankedCount> ranking;
   BestRecord attack;   // by attack, then defence
   BestRecord defence;  // by defence, then attack
 
@@ -158,17 +160,14 @@ AttackLevel attackLevelOf(Lanes attackWords) {
       std::bit_width(static_cast<std::uint32_t>(words) >> SideScores::LevelFlagShift));
 }
 
-}  // namespace
-
-AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, CandidateList& list,
-                           RecentCells& recent) {
-  const SideScores& scores = cellScores.forLevel(level);
-  ScanResult result;
+// The scan proper, filling `RankedCount` ranked positions.
+template <int RankedCount>
+AttackLevel scan(const SideScores& scores, int side, CandidateList& list, RecentCells& recent) {
+  ScanResult<RankedCount> result;
 
   // The recent cells first: they set high thresholds at once, so that most cells after them are
   // ruled out eight at a time. The cells of the last scan for the same side come nearly in rank
   // order, which keeps their insertions short.
-  const int side = level % 2 == 1 ? 0 : 1;
   CellSet taken;
   for (const RecentCells::ScanCells* scan : {&recent.cells[side], &recent.cells[1 - side]}) {
     for (const std::int16_t cell : *scan) {
@@ -194,17 +193,30 @@ AttackLevel ScanCandidates(const CellScores& cellScores, std::uint8_t level, Can
     threshold = splat(result.totalThreshold());
   }
 
-  RecentCells::ScanCells& listed = recent.cells[side];
   for (int position = 1; position <= settings::V; ++position) {
-    const int cell = result.ranking.cellAt(position);
-    list[position] = candidateAt(scores, cell);
-    listed[position - 1] = static_cast<std::int16_t>(cell);
+    list[position] = position <= RankedCount ? candidateAt(scores, result.ranking.cellAt(position))
+                                             : Candidate{};
   }
   list[BestDefencePosition] = candidateAt(scores, result.defence.cell);
   list[BestAttackPosition] = candidateAt(scores, result.attack.cell);
-  listed[BestDefencePosition - 1] = static_cast<std::int16_t>(result.defence.cell);
-  listed[BestAttackPosition - 1] = static_cast<std::int16_t>(result.attack.cell);
+  if constexpr (RankedCount == settings::V) {
+    // Only a whole ranking is worth remembering for the next scans.
+    RecentCells::ScanCells& listed = recent.cells[side];
+    for (int position = 1; position <= settings::V; ++position)
+      listed[position - 1] = static_cast<std::int16_t>(result.ranking.cellAt(position));
+    listed[BestDefencePosition - 1] = static_cast<std::int16_t>(result.defence.cell);
+    listed[BestAttackPosition - 1] = static_cast<std::int16_t>(result.attack.cell);
+  }
   return attackLevelOf(levelWords);
+}
+
+}  // namespace
+
+AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, Ranked ranked,
+                           CandidateList& list, RecentCells& recent) {
+  const int side = level % 2 == 1 ? 0 : 1;
+  if (ranked == Ranked::HeadOnly) return scan<1>(scores.forSide(side), side, list, recent);
+  return scan<settings::V>(scores.forSide(side), side, list, recent);
 }
 
 }  // namespace orvane

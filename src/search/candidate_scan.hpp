@@ -30,10 +30,15 @@ struct RecentCells {
   }
 };
 
+// How much of the ranking a scan fills: all twelve positions, or the head alone, which is all
+// that the caller of a node reads when the node tries no cell.
+enum class Ranked { Twelve, HeadOnly };
+
 // Ranks every empty cell for the side to move at `level` (own side at odd levels) from its scores
-// alone. Rewrites the whole list: the twelve best totals in positions 1 to 12 (equal totals in
-// scan order), the best defence at 13 and the best attack at 14. Returns the node's attack level.
-AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, CandidateList& list,
-                           RecentCells& recent);
+// alone. Rewrites the whole list: the best totals in positions 1 to 12 (equal totals in scan
+// order; with `Ranked::HeadOnly` only position 1, and the zero Candidate in 2 to 12), the best
+// defence at 13 and the best attack at 14. Returns the node's attack level.
+AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, Ranked ranked,
+                           CandidateList& list, RecentCells& recent);
 
 }  // namespace orvane

@@ -42,8 +42,8 @@ class CellScores {
  public:
   explicit CellScores(const PatternMap& map);
 
-  // The own side moves at odd levels, the opponent at even ones.
-  const SideScores& forLevel(std::uint8_t level) const { return sides_[level % 2 == 1 ? 0 : 1]; }
+  // Side 0 is the own side to move (odd levels), side 1 the opponent (even levels).
+  const SideScores& forSide(int side) const { return sides_[side]; }
 
   // After the update for a stone on `index`, which changed the codes of the `changed` records.
   void placeStone(int index, RecordMask changed, const PatternMap& map, ScoreSave& save);

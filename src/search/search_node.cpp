@@ -136,8 +136,11 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
   ++context.nodes;
   ChildVerdicts childVerdicts;
   childVerdicts.fill(Undecided);
+  // A node at the deepest level tries no cell, and its caller reads only the head of its list.
+  const Ranked ranked =
+      level > 1 && level >= context.searchDepth ? Ranked::HeadOnly : Ranked::Twelve;
   const AttackLevel attackLevel =
-      ScanCandidates(context.position.scores(), level, list, context.recentCells);
+      ScanCandidates(context.position.scores(), level, ranked, list, context.recentCells);
 
   verdict = immediateVerdict(list, attackLevel, level == context.searchDepth);
   if (verdict >= LikelyWon) {
