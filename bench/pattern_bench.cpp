@@ -85,7 +85,8 @@ void BM_TrialStone(benchmark::State& state) {
   std::size_t next = 0;
   for (auto _ : state) {
     const Cell cell = bench.nearCells[next % bench.nearCells.size()];
-    position.placeStone(cell.x, cell.y, next % 2 == 0 ? CellState::Own : CellState::Opponent, save);
+    position.placeStone(cell.x, cell.y, next % 2 == 0 ? CellState::Own : CellState::Opponent,
+                        BothSides, save);
     benchmark::DoNotOptimize(bench.position.map);
     position.liftStone(cell.x, cell.y, save);
     benchmark::ClobberMemory();

@@ -110,21 +110,21 @@ constexpr int OwnCellRecord = NeighbourRecords;
 
 CellScores::CellScores(const PatternMap& map) {
   for (int index = 0; index < CellCount; ++index)
-    score(index, map.cells[index]);
+    score(index, map.cells[index], BothSides);
 }
 
-void CellScores::score(int index, const CellCodes& codes) {
+void CellScores::score(int index, const CellCodes& codes, ScoredSides sides) {
   const auto& code = codes.code;
   if (code[0] >= OccupiedMarker) {
-    for (SideScores& scores : sides_) {
-      scores.attackWord[index] = 0;
-      scores.defence[index] = 0;
+    for (int side = sides.first; side < sides.last; ++side) {
+      sides_[side].attackWord[index] = 0;
+      sides_[side].defence[index] = 0;
     }
     return;
   }
   const WorthLanes sums =
       worthLanes(code[0]) + worthLanes(code[1]) + worthLanes(code[2]) + worthLanes(code[3]);
-  for (int side = 0; side < 2; ++side) {
+  for (int side = sides.first; side < sides.last; ++side) {
     const PackedWorth sum = sums[side];
     sides_[side].attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
                                      AttackBonuses[sum >> AttackCountShift & CountMask];
@@ -133,37 +133,39 @@ void CellScores::score(int index, const CellCodes& codes) {
   }
 }
 
-void CellScores::keep(int index, ScoreSave::Cell& saved) const {
-  for (int side = 0; side < 2; ++side) {
+void CellScores::keep(int index, ScoredSides sides, ScoreSave::Cell& saved) const {
+  for (int side = sides.first; side < sides.last; ++side) {
     saved.attackWord[side] = sides_[side].attackWord[index];
     saved.defence[side] = sides_[side].defence[index];
   }
 }
 
-void CellScores::putBack(int index, const ScoreSave::Cell& saved) {
-  for (int side = 0; side < 2; ++side) {
+void CellScores::putBack(int index, ScoredSides sides, const ScoreSave::Cell& saved) {
+  for (int side = sides.first; side < sides.last; ++side) {
     sides_[side].attackWord[index] = saved.attackWord[side];
     sides_[side].defence[index] = saved.defence[side];
   }
 }
 
-void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map, ScoreSave& save) {
+void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map, ScoredSides sides,
+                            ScoreSave& save) {
   save.changed = changed;
-  keep(index, save.records[OwnCellRecord]);
-  score(index, map.cells[index]);
+  save.sides = sides;
+  keep(index, sides, save.records[OwnCellRecord]);
+  score(index, map.cells[index], sides);
   for (RecordMask records = changed; records != 0; records &= records - 1) {
     const int record = std::countr_zero(records);
     const int neighbour = index + RecordSteps[record];
-    keep(neighbour, save.records[record]);
-    score(neighbour, map.cells[neighbour]);
+    keep(neighbour, sides, save.records[record]);
+    score(neighbour, map.cells[neighbour], sides);
   }
 }
 
 void CellScores::liftStone(int index, const ScoreSave& save) {
-  putBack(index, save.records[OwnCellRecord]);
+  putBack(index, save.sides, save.records[OwnCellRecord]);
   for (RecordMask records = save.changed; records != 0; records &= records - 1) {
     const int record = std::countr_zero(records);
-    putBack(index + RecordSteps[record], save.records[record]);
+    putBack(index + RecordSteps[record], save.sides, save.records[record]);
   }
 }
 

@@ -25,8 +25,19 @@ struct SideScores {
   friend bool operator==(const SideScores&, const SideScores&) = default;
 };
 
+// The sides to move whose scores a trial stone keeps up to date, from `first` to `last` - 1: both,
+// or only the side to move below the stone when no node below that one reads scores.
+struct ScoredSides {
+  int first;
+  int last;
+};
+inline constexpr ScoredSides BothSides{0, 2};
+constexpr ScoredSides onlySide(int side) {
+  return {side, side + 1};
+}
+
 // What one trial stone changed in the scores, to be put back when it is lifted: the stone's own
-// cell (record 32) and the neighbour records whose codes changed.
+// cell (record 32) and the neighbour records whose codes changed, for the scored sides.
 struct ScoreSave {
   struct Cell {
     std::array<std::int32_t, 2> attackWord;
@@ -34,6 +45,7 @@ struct ScoreSave {
   };
   std::array<Cell, NeighbourRecords + 1> records;
   RecordMask changed;
+  ScoredSides sides;
 };
 
 // The scores of every cell for both sides to move, kept in step with the pattern map, so that a
@@ -46,15 +58,17 @@ class CellScores {
   const SideScores& forSide(int side) const { return sides_[side]; }
 
   // After the update for a stone on `index`, which changed the codes of the `changed` records.
-  void placeStone(int index, RecordMask changed, const PatternMap& map, ScoreSave& save);
+  // The scores of the other sides are left as they were until the stone is lifted.
+  void placeStone(int index, RecordMask changed, const PatternMap& map, ScoredSides sides,
+                  ScoreSave& save);
   void liftStone(int index, const ScoreSave& save);
 
   friend bool operator==(const CellScores&, const CellScores&) = default;
 
  private:
-  void score(int index, const CellCodes& codes);
-  void keep(int index, ScoreSave::Cell& saved) const;
-  void putBack(int index, const ScoreSave::Cell& saved);
+  void score(int index, const CellCodes& codes, ScoredSides sides);
+  void keep(int index, ScoredSides sides, ScoreSave::Cell& saved) const;
+  void putBack(int index, ScoredSides sides, const ScoreSave::Cell& saved);
 
   std::array<SideScores, 2> sides_;
 };

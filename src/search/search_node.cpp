@@ -164,6 +164,10 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
     bestSum = 0;
     std::int32_t timeoutPenalty = 0;
     const CellState stone = (level % 2 == 1) ? CellState::Own : CellState::Opponent;
+    // A reply at the deepest level reads only the scores of its own side to move, and tries no
+    // cell that would need the others.
+    const ScoredSides scoredSides =
+        level + 1 >= context.searchDepth ? onlySide(level % 2 == 1 ? 1 : 0) : BothSides;
     CandidateList childList;
     TrialStoneSave save;
 
@@ -171,7 +175,7 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
       Candidate& tried = list[i];
       const int x = tried.x;
       const int y = tried.y;
-      context.position.placeStone(x, y, stone, save);
+      context.position.placeStone(x, y, stone, scoredSides, save);
       SearchNode(context, childList, static_cast<std::uint8_t>(level + 1), childVerdicts[i],
                  bestChildVerdict, tried.total() - bestSum);
       context.position.liftStone(x, y, save);

@@ -23,13 +23,14 @@ class SearchPosition {
 
   const CellScores& scores() const { return scores_; }
 
-  void placeStone(int x, int y, CellState stone, TrialStoneSave& save) {
+  // Only the scores of `scoredSides` follow the stone.
+  void placeStone(int x, int y, CellState stone, ScoredSides scoredSides, TrialStoneSave& save) {
     const int index = cellIndex(x, y);
     position_.board.cells[index] = stone;
     lines_.place(index, stone);
     SaveNeighbourhood(save.neighbourhood, position_.map, x, y);
     const RecordMask changed = UpdateAfterStone(position_.map, lines_, x, y);
-    scores_.placeStone(index, changed, position_.map, save.scores);
+    scores_.placeStone(index, changed, position_.map, scoredSides, save.scores);
   }
 
   void liftStone(int x, int y, const TrialStoneSave& save) {
