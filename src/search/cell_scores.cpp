@@ -110,13 +110,14 @@ constexpr int OwnCellRecord = NeighbourRecords;
 
 CellScores::CellScores(const PatternMap& map) {
   for (int index = 0; index < CellCount; ++index)
-    score(index, map.cells[index], BothSides);
+    score<0, 2>(index, map.cells[index]);
 }
 
-void CellScores::score(int index, const CellCodes& codes, ScoredSides sides) {
+template <int First, int Last>
+void CellScores::score(int index, const CellCodes& codes) {
   const auto& code = codes.code;
   if (code[0] >= OccupiedMarker) {
-    for (int side = sides.first; side < sides.last; ++side) {
+    for (int side = First; side < Last; ++side) {
       sides_[side].attackWord[index] = 0;
       sides_[side].defence[index] = 0;
     }
@@ -124,7 +125,7 @@ void CellScores::score(int index, const CellCodes& codes, ScoredSides sides) {
   }
   const WorthLanes sums =
       worthLanes(code[0]) + worthLanes(code[1]) + worthLanes(code[2]) + worthLanes(code[3]);
-  for (int side = sides.first; side < sides.last; ++side) {
+  for (int side = First; side < Last; ++side) {
     const PackedWorth sum = sums[side];
     sides_[side].attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
                                      AttackBonuses[sum >> AttackCountShift & CountMask];
@@ -133,17 +134,37 @@ void CellScores::score(int index, const CellCodes& codes, ScoredSides sides) {
   }
 }
 
-void CellScores::keep(int index, ScoredSides sides, ScoreSave::Cell& saved) const {
-  for (int side = sides.first; side < sides.last; ++side) {
-    saved.attackWord[side] = sides_[side].attackWord[index];
-    saved.defence[side] = sides_[side].defence[index];
+template <int First, int Last>
+void CellScores::placeStoneFor(int index, RecordMask changed, const PatternMap& map,
+                               ScoreSave& save) {
+  auto keep = [this](int cell, ScoreSave::Cell& saved) {
+    for (int side = First; side < Last; ++side) {
+      saved.attackWord[side] = sides_[side].attackWord[cell];
+      saved.defence[side] = sides_[side].defence[cell];
+    }
+  };
+  keep(index, save.records[OwnCellRecord]);
+  score<First, Last>(index, map.cells[index]);
+  for (RecordMask records = changed; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    const int neighbour = index + RecordSteps[record];
+    keep(neighbour, save.records[record]);
+    score<First, Last>(neighbour, map.cells[neighbour]);
   }
 }
 
-void CellScores::putBack(int index, ScoredSides sides, const ScoreSave::Cell& saved) {
-  for (int side = sides.first; side < sides.last; ++side) {
-    sides_[side].attackWord[index] = saved.attackWord[side];
-    sides_[side].defence[index] = saved.defence[side];
+template <int First, int Last>
+void CellScores::liftStoneFor(int index, const ScoreSave& save) {
+  auto putBack = [this](int cell, const ScoreSave::Cell& saved) {
+    for (int side = First; side < Last; ++side) {
+      sides_[side].attackWord[cell] = saved.attackWord[side];
+      sides_[side].defence[cell] = saved.defence[side];
+    }
+  };
+  putBack(index, save.records[OwnCellRecord]);
+  for (RecordMask records = save.changed; records != 0; records &= records - 1) {
+    const int record = std::countr_zero(records);
+    putBack(index + RecordSteps[record], save.records[record]);
   }
 }
 
@@ -151,21 +172,22 @@ void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map
                             ScoreSave& save) {
   save.changed = changed;
   save.sides = sides;
-  keep(index, sides, save.records[OwnCellRecord]);
-  score(index, map.cells[index], sides);
-  for (RecordMask records = changed; records != 0; records &= records - 1) {
-    const int record = std::countr_zero(records);
-    const int neighbour = index + RecordSteps[record];
-    keep(neighbour, sides, save.records[record]);
-    score(neighbour, map.cells[neighbour], sides);
+  if (sides.last - sides.first == 2) {
+    placeStoneFor<0, 2>(index, changed, map, save);
+  } else if (sides.first == 0) {
+    placeStoneFor<0, 1>(index, changed, map, save);
+  } else {
+    placeStoneFor<1, 2>(index, changed, map, save);
   }
 }
 
 void CellScores::liftStone(int index, const ScoreSave& save) {
-  putBack(index, save.sides, save.records[OwnCellRecord]);
-  for (RecordMask records = save.changed; records != 0; records &= records - 1) {
-    const int record = std::countr_zero(records);
-    putBack(index + RecordSteps[record], save.sides, save.records[record]);
+  if (save.sides.last - save.sides.first == 2) {
+    liftStoneFor<0, 2>(index, save);
+  } else if (save.sides.first == 0) {
+    liftStoneFor<0, 1>(index, save);
+  } else {
+    liftStoneFor<1, 2>(index, save);
   }
 }
 

@@ -66,9 +66,13 @@ class CellScores {
   friend bool operator==(const CellScores&, const CellScores&) = default;
 
  private:
-  void score(int index, const CellCodes& codes, ScoredSides sides);
-  void keep(int index, ScoredSides sides, ScoreSave::Cell& saved) const;
-  void putBack(int index, ScoredSides sides, const ScoreSave::Cell& saved);
+  // Sides First to Last - 1 only: fixed ranges let the compiler unroll the loops over sides.
+  template <int First, int Last>
+  void score(int index, const CellCodes& codes);
+  template <int First, int Last>
+  void placeStoneFor(int index, RecordMask changed, const PatternMap& map, ScoreSave& save);
+  template <int First, int Last>
+  void liftStoneFor(int index, const ScoreSave& save);
 
   std::array<SideScores, 2> sides_;
 };
