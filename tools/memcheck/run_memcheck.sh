@@ -67,10 +67,11 @@ cp "$root"/examples/midgame/*.dat "$work/ill-formed-files"/
 printf '2.5\r\n180000\r\n' >"$work/ill-formed-files/timeouts.dat"
 file_run ill-formed-timeouts "$work/ill-formed-files" 1 $'^Invalid numeric input\r\n$' '^$'
 
-# A game of four moves with short turns, a takeback and a command the brain does not know.
+# A game of four moves with short turns, a takeback and a command the brain does not know. The
+# opponent plays off the block of opening moves, and far from the stones of the BOARD block.
 mkdir -p "$work/pipe"
 printf '%s\n' ABOUT 'START 20' 'INFO timeout_turn 2000' 'INFO timeout_match 60000' BEGIN \
-  'INFO time_left 58000' 'TURN 10,11' BOARD 10,10,1 11,11,2 9,9,1 DONE 'TAKEBACK 9,9' 'TURN 0,0' \
+  'INFO time_left 58000' 'TURN 12,12' BOARD 10,10,1 11,11,2 9,9,1 DONE 'TAKEBACK 9,9' 'TURN 0,0' \
   SWAP2BOARD RESTART END >"$work/pipe/script"
 echo "pbrain-orvane, scripted game:"
 status=0
