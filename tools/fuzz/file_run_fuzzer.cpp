@@ -75,8 +75,8 @@ Expectation expectedEnding(const RunRecord& run) {
   using orvane::MoveFileName;
   using orvane::TimeoutsFileName;
   Expectation expected;
-  // Reading and closing an input file before the next one is opened; its failure, or the next
-  // file's, stops the run with the banner.
+  // A failure to open, read or close tah.dat or plocha.dat, or to open timeouts.dat, is seen by the
+  // check after the next opening and ends the run with the banner; so does a full board.
   for (const std::string_view name : {MoveFileName, BoardFileName}) {
     if (run.missing(name) || run.directory(name) ||
         !run.struck(Operation::Open, name, 1, 1).empty() ||
