@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Plays pbrain-orvane against itself under the c-gomoku-cli match runner: freestyle on a 20 x 20
+# board, 3 s a turn, two games at a time, each opening of tools/match/openings.txt played twice
+# with the colours swapped. The first half of the openings is played with TURN, the second half
+# with the whole position sent by BOARD before every move. Fails unless every game ends with five
+# in a row or a full board (no time forfeit, illegal move or crash) and no log holds an ERROR.
+# The games (SGF) and the logs stay in BUILD/match (BUILD: first argument, default build/).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(mkdir -p "${1:-$root/build}" && cd "${1:-$root/build}" && pwd)
+runner_source=${ORVANE_MATCH_RUNNER_SOURCE:-$root/../shared/tools/c-gomoku-cli}
+openings=$root/tools/match/openings.txt
+
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target pbrain-orvane -j2 >/dev/null
+brain=$build/src/pbrain-orvane
+runner=$build/tools/c-gomoku-cli
+[ -x "$runner" ] || "$runner_source/build.sh" "$build/tools" >/dev/null
+
+# Plays every opening of the file $2 with both colours in the directory $1; further arguments go
+# to the runner.
+play() {
+  local dir=$1 opening_file=$2
+  shift 2
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  local games=$(($(grep -c . "$opening_file") * 2))
+  (cd "$dir" && "$runner" -each tc=180/3 \
+    -engine name=orvane-a "cmd=$brain" -engine name=orvane-b "cmd=$brain" \
+    -rule 0 -boardsize 20 -games "$games" -repeat -concurrency 2 \
+    -openings "file=$opening_file" -sgf games.sgf -log "$@" >runner.out 2>&1) || {
+    cat "$dir/runner.out"
+    echo "the match runner failed in $dir"
+    return 1
+  }
+  local finished ended_well
+  finished=$(grep -c 'Finished game' "$dir/runner.out" || true)
+  ended_well=$(grep -Ec 'Finished game .*\{((Black|White) win by five connection|Draw by fullfilled board)\}$' \
+    "$dir/runner.out" || true)
+  grep 'Finished game' "$dir/runner.out" | sed 's/^\[[0-9]*\] //'
+  grep 'Score of' "$dir/runner.out" | tail -1
+  if [ "$finished" -ne "$games" ] || [ "$ended_well" -ne "$games" ]; then
+    echo "$dir: $finished of $games games finished, $ended_well with five in a row or a full board"
+    return 1
+  fi
+  if grep -n ERROR "$dir"/*.log "$dir/runner.out"; then
+    echo "$dir: ERROR in the logs above"
+    return 1
+  fi
+}
+
+match=$build/match
+mkdir -p "$match"
+half=$(($(grep -c . "$openings") / 2))
+head -n "$half" "$openings" >"$match/openings-turn.txt"
+tail -n +"$((half + 1))" "$openings" >"$match/openings-board.txt"
+
+echo "Moves sent with TURN:"
+play "$match/turn" "$match/openings-turn.txt"
+echo "Whole position sent with BOARD:"
+play "$match/board" "$match/openings-board.txt" -sendbyboard
