@@ -71,26 +71,24 @@ struct LineWalk {
   // tie the window met first stays.
   constexpr void windowStep() {
     if (ownRoom >= 5) {
-      takeWindows<true>(ownRoom);
+      takeWindows(true, ownRoom);
     } else if (opponentRoom >= 5) {
-      takeWindows<false>(opponentRoom);
+      takeWindows(false, opponentRoom);
     }
   }
 
-  template <bool ForOwnSide>
-  constexpr void takeWindows(std::uint8_t room) {
-    take<ForOwnSide>(static_cast<int>(lineBits & 31));
-    if (room >= 6) take<ForOwnSide>(32 + static_cast<int>(lineBits & 63));
-    if (room >= 7) take<ForOwnSide>(96 + static_cast<int>(lineBits & 127));
+  constexpr void takeWindows(bool forOwnSide, std::uint8_t room) {
+    take(forOwnSide, static_cast<int>(lineBits & 31));
+    if (room >= 6) take(forOwnSide, 32 + static_cast<int>(lineBits & 63));
+    if (room >= 7) take(forOwnSide, 96 + static_cast<int>(lineBits & 127));
   }
 
-  template <bool ForOwnSide>
-  constexpr void take(int index) {
+  constexpr void take(bool forOwnSide, int index) {
     const PatternScore& score = PatternScoreTable[index];
-    const std::uint16_t value = ForOwnSide ? score.second : score.first;
+    const std::uint16_t value = forOwnSide ? score.second : score.first;
     if (value > bestValue) {
       bestValue = value;
-      code = ForOwnSide ? index : -index;
+      code = forOwnSide ? index : -index;
     }
   }
 };
