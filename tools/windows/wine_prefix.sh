@@ -4,14 +4,16 @@
 # wine_prefix_ready exports the Wine environment (the prefix in build-windows/wine-prefix
 # unless WINEPREFIX is set, 64-bit, no debug output, no display, no Mono or Gecko download
 # prompt) and creates the prefix on first use: `wineboot -i`, then a wait for the Wine server
-# to finish writing it. A prefix left half made by an interrupted first start is made anew: the
-# file wine_prefix_marker names is written only once the prefix is complete. A lock keeps two
-# first starts at the same time (CTest running tests in parallel) from making it twice.
+# to finish writing it. The file .orvane-prefix-ready in the prefix is written only once the
+# prefix is complete; the project's own prefix left half made by an interrupted first start is
+# made anew (one that WINEPREFIX names is only updated). A lock keeps two first starts at the
+# same time (CTest running tests in parallel) from making it twice.
 
 wine_prefix_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 wine_prefix_ready() {
-  export WINEPREFIX=${WINEPREFIX:-$wine_prefix_root/build-windows/wine-prefix}
+  local own_prefix=$wine_prefix_root/build-windows/wine-prefix
+  export WINEPREFIX=${WINEPREFIX:-$own_prefix}
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -26,7 +28,7 @@ wine_prefix_ready() {
   (
     flock 9
     if [ ! -e "$marker" ]; then
-      rm -rf "$WINEPREFIX"
+      if [ "$WINEPREFIX" = "$own_prefix" ]; then rm -rf "$WINEPREFIX"; fi
       local log=$WINEPREFIX.log
       if ! { wine wineboot -i && wineserver -w; } >"$log" 2>&1 || [ ! -e "$WINEPREFIX/system.reg" ]; then
         echo "creating the Wine prefix $WINEPREFIX failed:" >&2
