@@ -7,8 +7,9 @@
 
 namespace orvane {
 
-// Files of the current directory through the POSIX calls, with the system's errors mapped to the
-// brain's error codes.
+// Files of the current directory, read and written byte for byte, with the system's errors
+// mapped to the brain's error codes: through the POSIX calls on Linux, through the Win32 file
+// calls on Windows (which know no text mode).
 class SystemFileSystem final : public FileSystem {
  public:
   ~SystemFileSystem() override;
@@ -19,9 +20,13 @@ class SystemFileSystem final : public FileSystem {
   std::int32_t close() override;
 
  private:
-  std::int32_t open(std::string_view name, int flags);
+  std::int32_t open(std::string_view name, bool forWriting);
 
+#ifdef _WIN32
+  void* handle_ = nullptr;  // the open file's HANDLE, null when none is open
+#else
   int descriptor_ = -1;
+#endif
   std::array<std::uint8_t, 4096> buffer_{};
   std::size_t buffered_ = 0;
   std::size_t next_ = 0;

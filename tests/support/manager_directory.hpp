@@ -1,11 +1,10 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,10 +15,21 @@ namespace orvane::testing {
 // the end of the test: the place where a manager leaves its files for one run.
 class ManagerDirectory {
  public:
+  // Named "orvane-run-" and a random number, made with the standard library so that the
+  // Windows build of the tests has it too.
   ManagerDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-run-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::filesystem::path candidate =
+          temporary / ("orvane-run-" + std::to_string(random() % 1000000000000u));
+      if (std::filesystem::create_directory(candidate)) {
+        path_ = candidate;
+        return;
+      }
+    }
+    throw std::runtime_error("cannot make a directory in " + temporary.string());
   }
   ~ManagerDirectory() {
     std::error_code ignored;

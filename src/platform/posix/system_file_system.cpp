@@ -57,9 +57,10 @@ SystemFileSystem::~SystemFileSystem() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
-std::int32_t SystemFileSystem::open(std::string_view name, int flags) {
+std::int32_t SystemFileSystem::open(std::string_view name, bool forWriting) {
   if (descriptor_ >= 0) return io_error::TooManyOpenFiles;
   const std::string path(name);
+  const int flags = forWriting ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY;
   int opened;
   do {
     opened = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
@@ -72,11 +73,11 @@ std::int32_t SystemFileSystem::open(std::string_view name, int flags) {
 }
 
 std::int32_t SystemFileSystem::openForReading(std::string_view name) {
-  return open(name, O_RDONLY);
+  return open(name, false);
 }
 
 std::int32_t SystemFileSystem::openForWriting(std::string_view name) {
-  return open(name, O_WRONLY | O_CREAT | O_TRUNC);
+  return open(name, true);
 }
 
 std::int32_t SystemFileSystem::readByte(std::uint8_t& byte, bool& atEnd) {
