@@ -72,31 +72,17 @@ std::int32_t SystemFileSystem::open(std::string_view name, bool forWriting) {
   return io_error::None;
 }
 
-std::int32_t SystemFileSystem::openForReading(std::string_view name) {
-  return open(name, false);
+bool SystemFileSystem::isOpen() const {
+  return descriptor_ >= 0;
 }
 
-std::int32_t SystemFileSystem::openForWriting(std::string_view name) {
-  return open(name, true);
-}
-
-std::int32_t SystemFileSystem::readByte(std::uint8_t& byte, bool& atEnd) {
-  atEnd = false;
-  if (descriptor_ < 0) return io_error::AccessDenied;
-  if (next_ == buffered_) {
-    ssize_t count;
-    do {
-      count = ::read(descriptor_, buffer_.data(), buffer_.size());
-    } while (count < 0 && errno == EINTR);
-    if (count < 0) return errorCode(errno);
-    buffered_ = static_cast<std::size_t>(count);
-    next_ = 0;
-    if (count == 0) {
-      atEnd = true;
-      return io_error::None;
-    }
-  }
-  byte = buffer_[next_++];
+std::int32_t SystemFileSystem::refill(std::size_t& count) {
+  ssize_t read;
+  do {
+    read = ::read(descriptor_, buffer_.data(), buffer_.size());
+  } while (read < 0 && errno == EINTR);
+  if (read < 0) return errorCode(errno);
+  count = static_cast<std::size_t>(read);
   return io_error::None;
 }
 

@@ -57,32 +57,18 @@ std::int32_t SystemFileSystem::open(std::string_view name, bool forWriting) {
   return io_error::None;
 }
 
-std::int32_t SystemFileSystem::openForReading(std::string_view name) {
-  return open(name, false);
+bool SystemFileSystem::isOpen() const {
+  return handle_ != nullptr;
 }
 
-std::int32_t SystemFileSystem::openForWriting(std::string_view name) {
-  return open(name, true);
-}
-
-std::int32_t SystemFileSystem::readByte(std::uint8_t& byte, bool& atEnd) {
-  atEnd = false;
-  if (handle_ == nullptr) return io_error::AccessDenied;
-  if (next_ == buffered_) {
-    DWORD count = 0;
-    if (!ReadFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &count, nullptr)) {
-      const DWORD error = GetLastError();
-      if (error != ERROR_HANDLE_EOF) return errorCode(error);
-      count = 0;
-    }
-    buffered_ = count;
-    next_ = 0;
-    if (count == 0) {
-      atEnd = true;
-      return io_error::None;
-    }
+std::int32_t SystemFileSystem::refill(std::size_t& count) {
+  DWORD read = 0;
+  if (!ReadFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_HANDLE_EOF) return errorCode(error);
+    read = 0;
   }
-  byte = buffer_[next_++];
+  count = read;
   return io_error::None;
 }
 
