@@ -23,11 +23,13 @@ export function benchPosition(name) {
   const directory = path.join(positionsDirectory, name);
   const own = readFileSync(path.join(directory, 'tah.dat'), 'latin1')[0];
   const rows = readFileSync(path.join(directory, 'plocha.dat'), 'latin1').split(/\r?\n/);
-  return rows.slice(0, 20).flatMap((row, y) =>
-    [...row].flatMap((symbol, x) =>
-      symbol === '-' ? [] : [{ x, y, stone: symbol === own ? 'own' : 'opponent' }],
-    ),
-  );
+  return rows
+    .slice(0, 20)
+    .flatMap((row, y) =>
+      [...row].flatMap((symbol, x) =>
+        symbol === '-' ? [] : [{ x, y, stone: symbol === own ? 'own' : 'opponent' }],
+      ),
+    );
 }
 
 // The BOARD block that gives the brain a position.

@@ -62,7 +62,11 @@ test('the WebAssembly brain replies as pbrain-orvane does, byte for byte', async
   assert.equal(replies, native.stdout.toString('latin1'));
   assert.match(replies, /^MESSAGE depth 10, /m, 'the session reaches a full-depth search');
   const afterEnd = brain.receive('TAKEBACK 12,12\n');
-  assert.equal(afterEnd, 'ERROR no stone on 12,12\r\n', 'after END, a new session on an empty board');
+  assert.equal(
+    afterEnd,
+    'ERROR no stone on 12,12\r\n',
+    'after END, a new session on an empty board',
+  );
 });
 
 // The module as the package ships it, its loader given the .wasm file's bytes: built for browsers,

@@ -75,7 +75,13 @@ const agreementCases = [
     depth: 8,
     native: ['INFO timeout_match 52000', ...boardBlock(crowded)],
   },
-  { name: 'the empty board, after the others', position: '', options: {}, depth: 0, native: ['BEGIN'] },
+  {
+    name: 'the empty board, after the others',
+    position: '',
+    options: {},
+    depth: 0,
+    native: ['BEGIN'],
+  },
 ];
 
 test('move() answers as pbrain-orvane does under the same stopped clock', async () => {
@@ -103,7 +109,10 @@ test('a whole game through move(), each level searching its depth', async () => 
   while (moves.length < 400 && !endsInFive(moves)) {
     const level = Levels[moves.length % Levels.length];
     const { x, y, depth } = brain.move(moves.join(' '), { level });
-    assert.ok(!moves.includes(`${x},${y}`), `move ${moves.length + 1}, ${x},${y}, on an empty cell`);
+    assert.ok(
+      !moves.includes(`${x},${y}`),
+      `move ${moves.length + 1}, ${x},${y}, on an empty cell`,
+    );
     assert.equal(depth, moves.length === 0 ? 0 : budgetDepth(level, moves.length));
     moves.push(`${x},${y}`);
   }
@@ -178,7 +187,8 @@ function nativeAnswer(lines) {
     .map((reply) => /^MESSAGE depth (\d+), (\d+) nodes, root verdict (.+), (\S+) s$/.exec(reply))
     .find(Boolean);
   const [, depth = 0, nodes = 0, verdict = 'undecided', seconds = 0] = search ?? [];
-  const message = (prefix) => replies.find((reply) => reply.startsWith(prefix))?.slice(prefix.length);
+  const message = (prefix) =>
+    replies.find((reply) => reply.startsWith(prefix))?.slice(prefix.length);
   return {
     answer: { x, y, depth: +depth, nodes: +nodes, verdict, seconds: +seconds },
     line: message('MESSAGE line '),
