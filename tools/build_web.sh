@@ -9,4 +9,4 @@ build=${1:-$root/build-web}
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_TESTS=OFF \
   -DORVANE_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target orvane_web_site -j2
+cmake --build "$build" --target orvane_web_site orvane_package -j2

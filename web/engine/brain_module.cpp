@@ -1,8 +1,10 @@
 // The brain as a WebAssembly module: one manager session over the same engine entry point as
 // pbrain-orvane, fed the manager's text and answering with the reply lines it wrote. The clock is
-// the browser's; a test can stop it at one instant.
+// the browser's; a test can stop it at one instant. Where pbrain-orvane exits at END, the module
+// starts a new session, so that the brain stays usable for the program that holds it.
 #include <emscripten/emscripten.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,18 +27,28 @@ class ReplyBuffer final : public orvane::Console {
 
 orvane::BrowserClock brainClock;
 ReplyBuffer replies;
-orvane::pipe::Session session(brainClock, replies);
-orvane::pipe::SessionInput input(session);
+
+// One session with the manager, from its first line to END.
+struct Conversation {
+  orvane::pipe::Session session{brainClock, replies};
+  orvane::pipe::SessionInput input{session};
+};
+
+std::optional<Conversation> conversation{std::in_place};
 
 }  // namespace
 
 extern "C" {
 
 // Takes the manager's next bytes (whole lines end in a line feed) and returns the replies they
-// brought, each line ending in CR LF. The text stays valid until the next call.
+// brought, each line ending in CR LF. The text stays valid until the next call. The bytes after an
+// END in the same call are ignored, as pbrain-orvane ignores them; the next call speaks to a new
+// session.
 EMSCRIPTEN_KEEPALIVE const char* orvane_receive(const char* bytes) {
   replies.clear();
-  input.receive(bytes);
+  if (conversation->input.receive(bytes) == orvane::pipe::SessionState::Ended) {
+    conversation.emplace();
+  }
   return replies.text().c_str();
 }
 

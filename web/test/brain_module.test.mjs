@@ -4,10 +4,10 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { readFileSync } from 'node:fs';
-import { pbrainBinary, repositoryRoot, siteDirectory } from './paths.mjs';
+import { pathToFileURL } from 'node:url';
+import { pbrainBinary, repositoryRoot } from './paths.mjs';
 
 process.env.TZ = 'Asia/Kathmandu';
 const FrozenTime = '2026-12-07 13:05:42.378';
@@ -58,8 +58,8 @@ const session = [
   'HELLO',
   'x'.repeat(5000),
   'START 19',
-  'END',
-  'ABOUT',
+  // What follows END in the same input is never read.
+  'END\nABOUT',
 ];
 
 test('the WebAssembly brain replies as pbrain-orvane does, byte for byte', async () => {
@@ -68,11 +68,22 @@ test('the WebAssembly brain replies as pbrain-orvane does, byte for byte', async
   });
   assert.equal(native.status, 0, native.stderr.toString());
 
-  const require = createRequire(import.meta.url);
-  const brain = await require(path.join(siteDirectory, 'brain.js'))();
+  const brain = await loadModule();
   brain.freezeClock(frozenInstant);
   const replies = session.map((line) => brain.receive(line + '\n')).join('');
 
   assert.equal(replies, native.stdout.toString('latin1'));
   assert.match(replies, /^MESSAGE depth 10, /m, 'the session reaches a full-depth search');
+  const afterEnd = brain.receive('TAKEBACK 12,12\n');
+  assert.equal(afterEnd, 'ERROR no stone on 12,12\r\n', 'after END, a new session on an empty board');
 });
+
+// The module as the package ships it, its loader given the .wasm file's bytes: built for browsers,
+// it would fetch the file, which Node cannot do from a file URL.
+async function loadModule() {
+  const packageDirectory = path.join(repositoryRoot, 'build-web/package');
+  const { default: createEngine } = await import(
+    pathToFileURL(path.join(packageDirectory, 'engine.js'))
+  );
+  return createEngine({ wasmBinary: readFileSync(path.join(packageDirectory, 'engine.wasm')) });
+}
