@@ -1,7 +1,7 @@
 // The page's hold on the brain: loads it in its worker, asks it for moves, and never leaves the
 // page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
 // carries the whole position, so a new worker needs nothing else to take up the game.
-import { createBrainWorker } from './brain_package.js';
+import { createBrainWorker } from './engine/orvane.js';
 
 // Generous bounds: the brain spends at most a few seconds on a move, and a phone on a slow
 // network may take a while to fetch and compile the module.
@@ -29,7 +29,7 @@ export class BrainClient {
     return this.#loading;
   }
 
-  // Orvane's answer for `position` (see brain_package.js); throws BrainFailure when the brain
+  // Orvane's answer for `position` (the orvane package's move()); throws BrainFailure when the brain
   // cannot give one, after one fresh worker has been tried.
   async move(position, options) {
     for (let attempt = 1; ; attempt++) {

@@ -11,5 +11,5 @@ export const screenshotFile = path.join(repositoryRoot, 'build-web/page-test.png
 // Game records written by real programs, kept beside the repository.
 export const sharedRecordsDirectory = path.join(repositoryRoot, '../shared/records');
 // The files that load the brain into its worker: without them, the brain cannot load.
-export const brainLoaderFiles = ['brain.js'];
+export const brainLoaderFiles = ['engine/engine.wasm'];
 export const phoneScreenshotFile = path.join(repositoryRoot, 'build-web/page-test-phone.png');
