@@ -1,0 +1,116 @@
+// The installed package's README examples, run as a user would run them: the Node one in the
+// project, the browser one as a page served from the project in headless Chromium (Debian's
+// chromium, driven by puppeteer-core). The page then checks the worker's promises: a refusal, a
+// move as the in-thread brain gives it, and the end of the worker.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { projectDirectory } from './installed_package.mjs';
+
+const readme = readFileSync(path.join(projectDirectory, 'node_modules/orvane/README.md'), 'utf8');
+const Verdicts = '(won|likely won|undecided|likely lost|lost)';
+
+// The README's one example in `language`, checked to be 10 lines at most.
+function example(language) {
+  const blocks = [...readme.matchAll(new RegExp('```' + language + '\\n([\\s\\S]*?)```', 'g'))];
+  assert.equal(blocks.length, 1, `one ${language} example in the README`);
+  const code = blocks[0][1];
+  assert.ok(code.trimEnd().split('\n').length <= 10, `the ${language} example has 10 lines at most`);
+  return code;
+}
+
+test("the README's Node example", () => {
+  writeFileSync(path.join(projectDirectory, 'example.mjs'), example('js'));
+  const run = spawnSync('node', ['example.mjs'], { cwd: projectDirectory, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  assert.match(run.stdout, new RegExp(`^Orvane plays \\d+,\\d+: ${Verdicts}, depth 8\\n$`));
+});
+
+let server;
+let browser;
+let profile;
+
+before(async () => {
+  server = await startServer(projectDirectory);
+  profile = mkdtempSync(path.join(tmpdir(), 'orvane-chromium-'));
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: [
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+    ],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.process.kill();
+  if (profile) rmSync(profile, { recursive: true, force: true });
+});
+
+test("the README's browser example, and the worker's promises", async () => {
+  writeFileSync(path.join(projectDirectory, 'index.html'), example('html'));
+  const page = await browser.newPage();
+  const problems = [];
+  page.on('console', (message) => {
+    const text = message.text();
+    if (['error', 'warn'].includes(message.type()) && !text.startsWith('Failed to load')) {
+      problems.push(text);
+    }
+  });
+  page.on('pageerror', (error) => problems.push(error.message));
+  // The browser asks for a favicon, which the example has none of.
+  page.on('response', (response) => {
+    if (!response.ok() && !response.url().endsWith('/favicon.ico')) problems.push(response.url());
+  });
+  await page.goto(`${server.url}index.html`);
+  await page.waitForFunction(() => document.body.textContent.startsWith('Orvane plays'), {
+    timeout: 30000,
+  });
+  assert.match(await page.$eval('body', (body) => body.textContent), /^Orvane plays \d+,\d+$/);
+
+  const worker = await page.evaluate(async () => {
+    const { createBrain, createBrainWorker } = await import('./node_modules/orvane/orvane.js');
+    const brain = await createBrainWorker({ frozenClock: 0 });
+    const messageOf = (promise) => promise.then(() => 'no error', (error) => error.message);
+    const refusal = await messageOf(brain.move('3,3 4,4 3,3', { level: 6 }));
+    const answer = await brain.move('3,3 4,4 3,4', { level: 6 });
+    const inThread = (await createBrain({ frozenClock: 0 })).move('3,3 4,4 3,4', { level: 6 });
+    const about = await brain.command('ABOUT');
+    brain.terminate();
+    return { refusal, answer, inThread, about, afterEnd: await messageOf(brain.command('ABOUT')) };
+  });
+  assert.equal(worker.refusal, 'two stones on 3,3: move 1 and move 3');
+  assert.deepEqual(worker.answer, worker.inThread);
+  assert.equal(worker.answer.depth, 6);
+  assert.deepEqual(worker.about, ['name="Orvane", version="1.6", author="Orvane developers"']);
+  assert.equal(worker.afterEnd, "the brain's worker was terminated");
+  assert.deepEqual(problems, [], 'no errors, warnings or failed requests');
+});
+
+// Python's http.server on a free port of the loopback address, serving `directory`.
+function startServer(directory) {
+  return new Promise((resolve, reject) => {
+    const process = spawn(
+      'python3',
+      ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
+      { stdio: ['ignore', 'pipe', 'ignore'] },
+    );
+    process.on('error', reject);
+    process.stdout.on('data', (text) => {
+      const port = String(text).match(/port (\d+)/)?.[1];
+      if (port) resolve({ process, url: `http://127.0.0.1:${port}/` });
+    });
+  });
+}
