@@ -12,13 +12,22 @@ Move OpeningMove(RandomGenerator& random) {
 
 std::optional<Move> ChooseRootMove(const CandidateList& rootList, const Board& board,
                                    RandomGenerator& random) {
+  return MoveAtPosition(rootList, DrawRootPosition(rootList, random), board);
+}
+
+int DrawRootPosition(const CandidateList& rootList, RandomGenerator& random) {
   std::uint16_t qualifyingCount = 1;
   while (qualifyingCount < CandidateListSize) {
     const Candidate& next = rootList[qualifyingCount + 1];
     if (next.attack == 0 && next.defence == 0) break;
     ++qualifyingCount;
   }
-  const Candidate& picked = rootList[static_cast<int>(random.RandomBelow(qualifyingCount)) + 1];
+  return static_cast<int>(random.RandomBelow(qualifyingCount)) + 1;
+}
+
+std::optional<Move> MoveAtPosition(const CandidateList& rootList, int position,
+                                   const Board& board) {
+  const Candidate& picked = rootList[position];
   const auto x = static_cast<std::uint8_t>(picked.x);
   const auto y = static_cast<std::uint8_t>(picked.y);
   if (x < BoardSide && y < BoardSide && board.at(x, y) == CellState::Empty) return Move{x, y};

@@ -25,6 +25,10 @@ Move OpeningMove(RandomGenerator& random);
 std::optional<Move> ChooseRootMove(const CandidateList& rootList, const Board& board,
                                    RandomGenerator& random);
 
+// The two halves of that choice: the drawn position (1 to 14), then the move it gives.
+int DrawRootPosition(const CandidateList& rootList, RandomGenerator& random);
+std::optional<Move> MoveAtPosition(const CandidateList& rootList, int position, const Board& board);
+
 // The empty cell with the smallest |x - 10| + |y - 10|, the first in scan order among equals.
 std::optional<Move> CentreFallback(const Board& board);
 

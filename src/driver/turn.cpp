@@ -15,6 +15,19 @@ std::uint16_t countStones(const Board& board) {
                     [](CellState cell) { return cell != CellState::Empty; }));
 }
 
+// The line behind the drawn position when it gave the move; a move from the centre fallback has no
+// line of the search behind it.
+ThreatLine lineOfMove(Move move, const ThreatLine& drawnLine) {
+  const LineCell cell{move.x, move.y};
+  ThreatLine line;
+  if (drawnLine.length > 0 && drawnLine.cells[0] == cell) {
+    line = drawnLine;
+  } else {
+    line.setSingle(cell);
+  }
+  return line;
+}
+
 }  // namespace
 
 TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
@@ -33,11 +46,19 @@ TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGener
   InitialisePatternMap(position.map, position.board);
   const TurnTimer timer(clock, request.startTime, outcome.budget.turnLimit);
   SearchContext context{position, outcome.budget.searchDepth, timer};
-  SearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000);
-
+  if (request.traceLine) {
+    ListLines rootLines;
+    TracedSearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000,
+                     rootLines);
+    const int drawn = DrawRootPosition(outcome.rootList, random);
+    outcome.move = MoveAtPosition(outcome.rootList, drawn, position.board);
+    if (outcome.move) outcome.line = lineOfMove(*outcome.move, rootLines[drawn]);
+  } else {
+    SearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000);
+    outcome.move = ChooseRootMove(outcome.rootList, position.board, random);
+  }
   outcome.searched = true;
   outcome.nodes = context.nodes;
-  outcome.move = ChooseRootMove(outcome.rootList, position.board, random);
   return outcome;
 }
 

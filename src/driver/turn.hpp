@@ -9,6 +9,7 @@
 #include "patterns/pattern_map.hpp"
 #include "platform/clock.hpp"
 #include "search/candidate.hpp"
+#include "search/threat_line.hpp"
 
 namespace orvane {
 
@@ -17,6 +18,7 @@ struct TurnRequest {
   std::uint16_t turnSeconds = 0;
   std::int32_t matchTimeLeft = 0;
   std::int32_t startTime = 0;  // hundredths of a second since local midnight
+  bool traceLine = false;      // whether to find the threat line behind the move
 };
 
 struct TurnOutcome {
@@ -26,6 +28,9 @@ struct TurnOutcome {
   std::uint64_t nodes = 0;
   Verdict rootVerdict = Undecided;
   CandidateList rootList;  // as the search left it; the move was drawn from it
+  // When traced: the move, then the replies and threats the search expects after it, down to
+  // where it decided the root's verdict. Empty otherwise.
+  ThreatLine line;
 };
 
 // The engine's one entry point: budgets the turn, then draws the opening move on an empty board,

@@ -28,6 +28,10 @@ std::string twoDecimals(std::int32_t hundredths) {
   return std::to_string(hundredths / 100) + "." + cents.substr(1);
 }
 
+bool inPlay(const Candidate& candidate) {
+  return candidate.attack != 0 || candidate.defence != 0;
+}
+
 }  // namespace
 
 std::string MoveReply(Move move) {
@@ -38,6 +42,31 @@ std::string SearchMessage(const TurnOutcome& outcome, std::int32_t centiseconds)
   return "MESSAGE depth " + std::to_string(outcome.budget.searchDepth) + ", " +
          std::to_string(outcome.nodes) + " nodes, root verdict " +
          verdictName(outcome.rootVerdict) + ", " + twoDecimals(centiseconds) + " s";
+}
+
+std::string LineMessage(const ThreatLine& line) {
+  std::string text = "MESSAGE line";
+  for (int i = 0; i < line.length; ++i) {
+    text += ' ';
+    text += MoveReply({line.cells[i].x, line.cells[i].y});
+  }
+  return text;
+}
+
+std::string CandidatesMessage(const CandidateList& rootList) {
+  std::string text = "MESSAGE candidates";
+  for (int position = 1; position <= CandidateListSize; ++position) {
+    const Candidate& candidate = rootList[position];
+    if (!inPlay(candidate)) continue;
+    bool named = false;
+    for (int earlier = 1; earlier < position; ++earlier)
+      named = named || (inPlay(rootList[earlier]) && rootList[earlier].sameCell(candidate));
+    if (named) continue;
+    text += ' ';
+    text += std::to_string(candidate.x) + "," + std::to_string(candidate.y) + ":" +
+            std::to_string(candidate.total());
+  }
+  return text;
 }
 
 std::string AboutReply() {

@@ -18,6 +18,15 @@ std::string MoveReply(Move move);
 // spent on the move in hundredths of a second.
 std::string SearchMessage(const TurnOutcome& outcome, std::int32_t centiseconds);
 
+// The MESSAGE line of the threat line behind a searched move: "MESSAGE line x,y x,y ...", the
+// move first and the sides alternating.
+std::string LineMessage(const ThreatLine& line);
+
+// The MESSAGE line of the root's cells still in play after the search, in list order, each with
+// its total: "MESSAGE candidates x,y:total ...". A cell listed twice (a best attack or defence
+// record that heads the list as well) is named once.
+std::string CandidatesMessage(const CandidateList& rootList);
+
 // The answer to ABOUT.
 std::string AboutReply();
 

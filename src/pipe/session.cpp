@@ -220,7 +220,7 @@ Session::MoveRequest Session::readMoveRequestClock() const {
 }
 
 void Session::answerMove(MoveRequest& request) {
-  const TurnRequest turn{time_.turnSeconds(), time_.matchTimeLeft(), request.startTime};
+  const TurnRequest turn{time_.turnSeconds(), time_.matchTimeLeft(), request.startTime, true};
   const TurnOutcome outcome = PlayTurn(position_, turn, request.random, clock_);
   if (!outcome.move) {
     writeError("no empty cell is left");
@@ -231,6 +231,8 @@ void Session::answerMove(MoveRequest& request) {
     std::int32_t elapsed = centisecondsOfDay(clock_.localTime()) - request.startTime;
     if (elapsed < 0) elapsed += CentisecondsPerDay;
     writeLine(SearchMessage(outcome, elapsed));
+    writeLine(LineMessage(outcome.line));
+    writeLine(CandidatesMessage(outcome.rootList));
   }
   writeLine(MoveReply(*outcome.move));
 }

@@ -1,6 +1,8 @@
 #include "search/search_node.hpp"
 
 #include <array>
+#include <bit>
+#include <type_traits>
 
 #include "search/candidate_scan.hpp"
 #include "search/search_settings.hpp"
@@ -45,7 +47,8 @@ bool cellAmong(const CandidateList& list, int count, const Candidate& cell) {
 
 // Keeps the leading positions worth trying, clears the rest of 1 to 12 and appends the best
 // defence and best attack when they are not among them. Returns how many positions to try.
-int chooseCellsToTry(CandidateList& list) {
+// Inlined into both searches, as it was into the one search before the traced one came.
+[[gnu::always_inline]] inline int chooseCellsToTry(CandidateList& list) {
   const std::int32_t bestDefence = list[BestDefencePosition].defence;
   int tryCount = 0;
   if (bestDefence >= FiveDefence) {
@@ -93,15 +96,17 @@ int chooseCellsToTry(CandidateList& list) {
 
 // Moves the cells that reached the node's best verdict `threshold` with the total `bestSum` to
 // the front of positions 1 to `count`; every other position of that range keeps its cell with
-// both scores cleared.
+// both scores cleared. `moved(i, j)` is told of every cell moved from position j to position i.
+template <typename MovedCell>
 void gatherBestCells(CandidateList& list, ChildVerdicts& childVerdicts, int count,
-                     Verdict threshold, std::int32_t bestSum) {
+                     Verdict threshold, std::int32_t bestSum, MovedCell moved) {
   for (int i = 1; i <= count; ++i) {
     if (childVerdicts[i] <= threshold && list[i].total() >= bestSum) continue;
     list[i].clearScores();
     for (int j = i + 1; j <= count; ++j) {
       if (childVerdicts[j] == threshold && list[j].total() == bestSum) {
         list[i] = list[j];
+        moved(i, j);
         childVerdicts[i] = childVerdicts[j];
         list[j].clearScores();
         childVerdicts[j] = Won;
@@ -129,10 +134,51 @@ std::int32_t reducedBy(std::int32_t value, std::int32_t reduction) {
   return reduced < 0 ? 0 : reduced;
 }
 
-}  // namespace
+LineCell cellOf(const Candidate& candidate) {
+  return {static_cast<std::uint8_t>(candidate.x), static_cast<std::uint8_t>(candidate.y)};
+}
 
-void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
-                Verdict cutoffVerdict, std::int32_t sumMargin) {
+// Every position's line as the cell alone, or none where the position carries no score.
+void startListLines(const CandidateList& list, ListLines& lines) {
+  for (int position = 1; position <= CandidateListSize; ++position) {
+    if (list[position].total() != 0) {
+      lines[position].setSingle(cellOf(list[position]));
+    } else {
+      lines[position].length = 0;
+    }
+  }
+}
+
+int cellAttackLevel(const SideScores& scores, int cell) {
+  return std::bit_width(static_cast<std::uint32_t>(scores.attackWord[cell]) >>
+                        SideScores::LevelFlagShift);
+}
+
+// The stone that wins a node decided from its scan. The head of the list holds the best attack;
+// when that is a five or an open four it wins by itself, but a win found from the attack level
+// rests on the double threat of a cell that need not be the best attack: then that cell, the
+// best attack if it is one, else the first in scan order.
+LineCell winningCell(const SideScores& scores, const CandidateList& list, AttackLevel attackLevel) {
+  const Candidate& head = list[1];
+  if (head.attack >= OpenFourAttack) return cellOf(head);
+  if (cellAttackLevel(scores, cellIndex(head.x, head.y)) >= attackLevel) return cellOf(head);
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (cellAttackLevel(scores, cell) >= attackLevel) {
+      return {static_cast<std::uint8_t>(cell % BoardSide),
+              static_cast<std::uint8_t>(cell / BoardSide)};
+    }
+  }
+  return cellOf(head);
+}
+
+// The lines a node keeps only when it is traced.
+struct NoLines {};
+template <bool Traced>
+using LinesOf = std::conditional_t<Traced, ListLines, NoLines>;
+
+template <bool Traced>
+void searchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
+                Verdict cutoffVerdict, std::int32_t sumMargin, LinesOf<Traced>& lines) {
   ++context.nodes;
   ChildVerdicts childVerdicts;
   childVerdicts.fill(Undecided);
@@ -151,10 +197,18 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
 
   if (verdict != Undecided || level >= context.searchDepth) {
     keepRankedCellsReachingTheHead(list);
+    if constexpr (Traced) {
+      startListLines(list, lines);
+      if (verdict >= LikelyWon && level > 1) {
+        const SideScores& scores = context.position.scores().forSide(level % 2 == 1 ? 0 : 1);
+        lines[1].setSingle(winningCell(scores, list, attackLevel));
+      }
+    }
     return;
   }
 
   const int tryCount = chooseCellsToTry(list);
+  if constexpr (Traced) startListLines(list, lines);
   Verdict bestChildVerdict = Undecided;
   std::int32_t bestSum = list[1].total();
 
@@ -169,6 +223,7 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
     const ScoredSides scoredSides =
         level + 1 >= context.searchDepth ? onlySide(level % 2 == 1 ? 1 : 0) : BothSides;
     CandidateList childList;
+    [[maybe_unused]] LinesOf<Traced> childLines;
     TrialStoneSave save;
 
     for (int i = 1; i <= tryCount; ++i) {
@@ -176,9 +231,10 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
       const int x = tried.x;
       const int y = tried.y;
       context.position.placeStone(x, y, stone, scoredSides, save);
-      SearchNode(context, childList, static_cast<std::uint8_t>(level + 1), childVerdicts[i],
-                 bestChildVerdict, tried.total() - bestSum);
+      searchNode<Traced>(context, childList, static_cast<std::uint8_t>(level + 1), childVerdicts[i],
+                         bestChildVerdict, tried.total() - bestSum, childLines);
       context.position.liftStone(x, y, save);
+      if constexpr (Traced) lines[i].startWith(cellOf(tried), childLines[1]);
 
       const std::int32_t reduction = roundedQuotient(childList[1].attack, settings::K);
       tried.attack = reducedBy(tried.attack, reduction);
@@ -219,7 +275,23 @@ void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
 
   const Verdict best = tryCount == 0 ? Undecided : bestChildVerdict;
   verdict = static_cast<Verdict>(Won - best);
-  gatherBestCells(list, childVerdicts, tryCount, best, bestSum);
+  gatherBestCells(list, childVerdicts, tryCount, best, bestSum, [&](int to, int from) {
+    if constexpr (Traced) lines[to] = lines[from];
+  });
+}
+
+}  // namespace
+
+void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
+                Verdict cutoffVerdict, std::int32_t sumMargin) {
+  NoLines lines;
+  searchNode<false>(context, list, level, verdict, cutoffVerdict, sumMargin, lines);
+}
+
+void TracedSearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
+                      Verdict& verdict, Verdict cutoffVerdict, std::int32_t sumMargin,
+                      ListLines& lines) {
+  searchNode<true>(context, list, level, verdict, cutoffVerdict, sumMargin, lines);
 }
 
 }  // namespace orvane

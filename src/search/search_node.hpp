@@ -6,6 +6,7 @@
 #include "search/candidate.hpp"
 #include "search/candidate_scan.hpp"
 #include "search/search_position.hpp"
+#include "search/threat_line.hpp"
 #include "search/turn_timer.hpp"
 
 namespace orvane {
@@ -30,5 +31,12 @@ struct SearchContext {
 // the tried cell's total over its best total; the root passes NoReplyYet and 1000000.
 void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
                 Verdict cutoffVerdict, std::int32_t sumMargin);
+
+// The same node, deciding exactly the same, which also gives the line behind the cell at each
+// position of its list: the cell, then the line behind the head of its reply's list, down to the
+// node that decided. A node decided from its scan ends the line with the stone that wins there.
+void TracedSearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
+                      Verdict& verdict, Verdict cutoffVerdict, std::int32_t sumMargin,
+                      ListLines& lines);
 
 }  // namespace orvane

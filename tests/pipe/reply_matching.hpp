@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -13,11 +14,15 @@
 
 namespace orvane::pipe::matching {
 
-// Stand, in a list of expected replies, for any ERROR line with a reason, for the MESSAGE line
-// before a searched move, and for any move on the board.
+// Stand, in a list of expected replies, for any ERROR line with a reason, for the three MESSAGE
+// lines before a searched move (the search, its line and its candidates), and for any move on the
+// board.
 inline const std::string AnyError = "ERROR <reason>";
 inline const std::string AnyMessage = "MESSAGE <search>";
 inline const std::string AnyMove = "<x,y>";
+
+// The replies to a move request that makes a search: three MESSAGE lines, then the move.
+inline constexpr std::size_t SearchedMoveLines = 4;
 
 inline const std::string About = "name=\"Orvane\", version=\"1.6\", author=\"Orvane developers\"";
 
@@ -54,13 +59,24 @@ inline Replies SplitReplies(std::string_view text) {
 }
 
 inline void ExpectReplies(const std::vector<std::string>& actual,
-                          const std::vector<std::string>& expected) {
+                          const std::vector<std::string>& expectedLines) {
+  const std::vector<std::string> messageStarts = {"MESSAGE depth ", "MESSAGE line ",
+                                                  "MESSAGE candidates"};
+  std::vector<std::string> expected;
+  for (const std::string& line : expectedLines) {
+    if (line == AnyMessage) {
+      expected.insert(expected.end(), messageStarts.begin(), messageStarts.end());
+    } else {
+      expected.push_back(line);
+    }
+  }
   ASSERT_EQ(actual.size(), expected.size()) << ::testing::PrintToString(actual);
   for (std::size_t i = 0; i < actual.size(); ++i) {
     if (expected[i] == AnyError) {
       EXPECT_TRUE(actual[i].starts_with("ERROR ") && actual[i].size() > 6) << actual[i];
-    } else if (expected[i] == AnyMessage) {
-      EXPECT_TRUE(actual[i].starts_with("MESSAGE depth ")) << actual[i];
+    } else if (std::find(messageStarts.begin(), messageStarts.end(), expected[i]) !=
+               messageStarts.end()) {
+      EXPECT_TRUE(actual[i].starts_with(expected[i])) << actual[i];
     } else if (expected[i] == AnyMove) {
       EXPECT_TRUE(ParseMove(actual[i]).has_value()) << actual[i];
     } else {

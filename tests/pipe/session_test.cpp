@@ -26,6 +26,7 @@ using matching::AnyMessage;
 using matching::AnyMove;
 using matching::ExpectReplies;
 using matching::ParseMove;
+using matching::SearchedMoveLines;
 
 // The opening move drawn with the fake clock's seed, 13:05:42.378 UTC.
 const std::string Opening = "11,9";
@@ -170,9 +171,10 @@ class SessionPositionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const SessionRun run = Feed(StartingPosition, console_, session_);
-    ASSERT_EQ(run.replies.lines.size(), 2u) << ::testing::PrintToString(run.replies.lines);
-    reply_ = ParseMove(run.replies.lines[1]);
-    ASSERT_TRUE(reply_.has_value()) << run.replies.lines[1];
+    ASSERT_EQ(run.replies.lines.size(), SearchedMoveLines)
+        << ::testing::PrintToString(run.replies.lines);
+    reply_ = ParseMove(run.replies.lines.back());
+    ASSERT_TRUE(reply_.has_value()) << run.replies.lines.back();
     given_ = session_.board();
   }
 
@@ -195,9 +197,10 @@ TEST_F(SessionPositionTest, BoardBlockGivesOwnersAndAddsTheReply) {
 
 TEST_F(SessionPositionTest, TurnAddsTheOpponentStoneAndTheReply) {
   const SessionRun run = Feed("TURN 1,1\r\n", console_, session_);
-  ASSERT_EQ(run.replies.lines.size(), 2u) << ::testing::PrintToString(run.replies.lines);
-  const std::optional<Move> reply = ParseMove(run.replies.lines[1]);
-  ASSERT_TRUE(reply.has_value()) << run.replies.lines[1];
+  ASSERT_EQ(run.replies.lines.size(), SearchedMoveLines)
+      << ::testing::PrintToString(run.replies.lines);
+  const std::optional<Move> reply = ParseMove(run.replies.lines.back());
+  ASSERT_TRUE(reply.has_value()) << run.replies.lines.back();
 
   Board expected = given_;
   expected.set(1, 1, CellState::Opponent);
@@ -291,12 +294,14 @@ TEST_P(SameEntryPointTest, AnswersWhatPlayTurnChooses) {
   const testing::FakeClock clock;
   Position position{MiddleGame, {}};
   RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
-  const TurnRequest request{c.turnSeconds, c.matchTimeLeft, centisecondsOfDay(clock.local)};
+  const TurnRequest request{c.turnSeconds, c.matchTimeLeft, centisecondsOfDay(clock.local), true};
   const TurnOutcome outcome = PlayTurn(position, request, random, clock);
   ASSERT_TRUE(outcome.move.has_value());
 
   std::vector<std::string> replies = c.repliesBefore;
   replies.push_back(SearchMessage(outcome, 0));
+  replies.push_back(LineMessage(outcome.line));
+  replies.push_back(CandidatesMessage(outcome.rootList));
   replies.push_back(MoveReply(*outcome.move));
   ExpectReplies(run.replies.lines, replies);
 }
