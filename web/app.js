@@ -2,7 +2,7 @@
 // status line and the announcements, review, hints, records and links, and the questions to the
 // brain. Every question carries the whole position, so nothing has to be kept in step with the
 // brain: a reload, a new worker or a hint needs no extra bookkeeping.
-import { depthNote, verdictWords } from './analysis_words.js';
+import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { BoardView } from './board_view.js';
 import { BrainClient, BrainFailure } from './brain_client.js';
 import { Brain, Game, Human } from './game.js';
@@ -66,13 +66,7 @@ const view = new BoardView(page.board, {
     show();
   },
 });
-const moveList = new MoveList(page.moveList, {
-  onSelect: (count) => {
-    review.goTo(count);
-    show();
-  },
-  onLine: toggleLine,
-});
+const moveList = new MoveList(page.moveList, { onSelect: reviewTo, onLine: toggleLine });
 
 let game = new Game(settings.firstPlayer);
 let previousGame = null; // the game that "New game" or an opened record replaced, for Undo
@@ -128,10 +122,7 @@ function connectControls() {
   page.toEnd.addEventListener('click', () => reviewTo(Infinity));
   page.lineBack.addEventListener('click', () => stepLine(-1));
   page.lineForward.addEventListener('click', () => stepLine(1));
-  page.lineClose.addEventListener('click', () => {
-    review.closeLine();
-    show();
-  });
+  page.lineClose.addEventListener('click', () => toggleLine(review.line.move));
   page.savePsq.addEventListener('click', () => saveRecord('psq'));
   page.saveSgf.addEventListener('click', () => saveRecord('sgf'));
   page.openRecord.addEventListener('click', () => page.recordFile.click());
@@ -195,7 +186,7 @@ async function continueGame() {
     message = `Orvane answered ${answer.x},${answer.y}, which is not an empty cell.`;
     console.error(message);
   } else {
-    game.play(answer.x, answer.y, { ...answer, level: levelOf(settings.level) });
+    game.play(answer.x, answer.y, answer);
     gameChanged({ keepReviewPlace: true });
     announce(`Orvane plays ${answer.x},${answer.y}.${game.isOver ? ` ${resultText()}` : ''}`);
   }
@@ -212,16 +203,18 @@ async function askForHint() {
   show();
 }
 
-// The brain's answer for `position`, or null when the game changed meanwhile or the brain failed
-// (the status then says so, with "Try again").
+// The brain's answer for `position`, with the level it was asked at; null when the game changed
+// meanwhile (the game as it now stands is taken up instead) or the brain failed (the status then
+// says so, with "Try again").
 async function ask(text, position) {
   const asked = changes;
+  const level = levelOf(settings.level);
   const request = {};
   waiting = { text, request };
   show();
   try {
-    const answer = await brain.move(position, { level: levelOf(settings.level) });
-    return asked === changes ? answer : null;
+    const answer = await brain.move(position, { level });
+    return asked === changes ? { ...answer, level } : null;
   } catch (error) {
     if (!(error instanceof BrainFailure)) throw error;
     announce(error.message);
@@ -229,6 +222,7 @@ async function ask(text, position) {
   } finally {
     if (waiting?.request === request) waiting = null;
     show();
+    if (asked !== changes) continueGame();
   }
 }
 
@@ -266,16 +260,19 @@ function undo() {
 }
 
 function reviewTo(count) {
+  message = '';
   review.goTo(count);
   show();
 }
 
 function reviewBy(delta) {
+  message = '';
   review.step(delta);
   show();
 }
 
 function toggleLine(index) {
+  message = '';
   if (review.line?.move === index) review.closeLine();
   else review.showLine(index, game.moves[index].answer.line.length);
   show();
@@ -309,7 +306,15 @@ function reviewKey(event) {
 
 // A game from a record or a link: the player takes the side to move.
 function gameFromCells(cells) {
-  return Game.replay(cells, cells.length % 2 === 0 ? Human : Brain);
+  const opened = Game.replay(cells, cells.length % 2 === 0 ? Human : Brain);
+  opened.recordMoves = cells.length;
+  return opened;
+}
+
+// What an opened game's status says: how many moves, and how it stands.
+function openedText(cells) {
+  const ending = game.isOver ? ` ${resultText()}` : ' You play the side to move.';
+  return `${cells.length} moves.${ending}`;
 }
 
 function openLink() {
@@ -326,7 +331,7 @@ function openLink() {
     message = `The link's game could not be opened. ${cells.message}`;
   } else {
     replaceGame(gameFromCells(cells));
-    message = `The game from the link: ${cells.length} moves.${game.isOver ? '' : ' You play the side to move.'}`;
+    message = `The game from the link: ${openedText(cells)}`;
   }
   announce(message);
   show();
@@ -340,7 +345,7 @@ async function openRecordFile() {
     const record = readRecord(await file.text());
     replaceGame(gameFromCells(record.cells));
     const others = record.gameCount > 1 ? ` (the first of its ${record.gameCount} games)` : '';
-    message = `Opened ${file.name}${others}: ${record.cells.length} moves.${game.isOver ? '' : ' You play the side to move.'}`;
+    message = `Opened ${file.name}${others}: ${openedText(record.cells)}`;
   } catch (error) {
     message = `${file.name} was not opened. ${error.message}`;
   }
@@ -350,8 +355,10 @@ async function openRecordFile() {
 }
 
 function saveRecord(format) {
-  const names = { black: nameOf(game.colourOf(Human) === 'black' ? Human : Brain), white: '' };
-  names.white = names.black === 'Orvane' ? 'You' : 'Orvane';
+  const names =
+    game.colourOf(Human) === 'black'
+      ? { black: 'You', white: 'Orvane' }
+      : { black: 'Orvane', white: 'You' };
   const stamp = new Date();
   const answerOf = (index) => game.moves[index].answer;
   const text =
@@ -364,21 +371,13 @@ function saveRecord(format) {
           ...names,
           date: stamp.toISOString().slice(0, 19).replace('T', ' ').replaceAll('-', '.'),
           winner: game.winner === null ? null : game.colourOf(game.winner),
-          comment: (index) => (answerOf(index) ? describe(answerOf(index)) : ''),
+          comment: (index) => (answerOf(index) ? figures(game.moves[index]) : ''),
         });
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
   link.download = `orvane-${stamp.toISOString().slice(0, 16).replace(/[-:]/g, '').replace('T', '-')}.${format}`;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-}
-
-function nameOf(player) {
-  return player === Brain ? 'Orvane' : 'You';
-}
-
-function describe(answer) {
-  return `depth ${answer.depth}, ${answer.nodes} nodes, root verdict ${answer.verdict}, ${answer.seconds} s`;
 }
 
 async function copyLink() {
@@ -404,6 +403,7 @@ function mayPlay() {
 }
 
 function resultText() {
+  if (game.wonInRecord) return `${capitalised(game.colourOf(game.winner))} wins: five in a row.`;
   if (game.winner === Human) return 'You win: five in a row!';
   if (game.winner === Brain) return 'Orvane wins: five in a row.';
   return 'Draw: the board is full.';
@@ -421,6 +421,10 @@ function statusText() {
     return `Move ${review.shown} of ${review.total}: go to the last move (End) to play on.`;
   if (game.isOver) return resultText();
   return `Your move, you play ${game.colourOf(Human)}.`;
+}
+
+function capitalised(word) {
+  return word[0].toUpperCase() + word.slice(1);
 }
 
 // Speaks `text` through the live region; emptied first, so that the same words are heard again.
@@ -446,7 +450,8 @@ function show() {
 
   const busy = brain.state === 'loading' || waiting !== null;
   page.status.classList.toggle('busy', busy);
-  page.status.dataset.winner = review.isLive && !busy ? (game.winner ?? '') : '';
+  page.status.dataset.winner =
+    review.isLive && !busy && !game.wonInRecord ? (game.winner ?? '') : '';
   page.status.textContent = statusText();
   page.tryAgain.hidden = brain.state !== 'failed';
   page.undo.disabled = !game.moves.some((move) => move.player === Human) && !previousGame;

@@ -49,7 +49,7 @@ export class BrainClient {
           this.#fail(
             error instanceof BrainFailure
               ? error.message
-              : `Orvane's brain stopped: ${error.message}`,
+              : `Orvane's brain stopped (${error.message}).`,
           );
           throw new BrainFailure(this.problem);
         }

@@ -30,6 +30,8 @@ export class Game {
     // Each move: { x, y, player, answer }; `answer` is the brain's answer behind one of Orvane's
     // moves ({ depth, nodes, verdict, seconds, line, candidates }), absent otherwise.
     this.moves = [];
+    // How many of the first moves came from a record or a link rather than from play here.
+    this.recordMoves = 0;
     this.winner = null;
     this.winningCells = [];
   }
@@ -91,6 +93,7 @@ export class Game {
   // Lifts the last stone and returns its move; a finished game goes on again.
   takeBackLast() {
     const move = this.moves.pop();
+    this.recordMoves = Math.min(this.recordMoves, this.moves.length);
     this.owners[move.x + BoardSide * move.y] = null;
     this.winner = null;
     this.winningCells = [];
@@ -99,7 +102,14 @@ export class Game {
 
   // The game as it stood after its first `count` moves.
   upTo(count) {
-    return Game.replay(this.moves.slice(0, count), this.firstPlayer);
+    const game = Game.replay(this.moves.slice(0, count), this.firstPlayer);
+    game.recordMoves = Math.min(this.recordMoves, count);
+    return game;
+  }
+
+  // Whether the game was won by a move that came from a record or a link.
+  get wonInRecord() {
+    return this.winner !== null && this.moves.length <= this.recordMoves;
   }
 
   // The moves in the order played, as the brain takes a position: "x,y x,y ...".
@@ -117,14 +127,16 @@ export class Game {
   }
 
   toJSON() {
-    return { firstPlayer: this.firstPlayer, moves: this.moves };
+    return { firstPlayer: this.firstPlayer, moves: this.moves, recordMoves: this.recordMoves };
   }
 
   // A game kept by toJSON(); throws when the data is not such a game.
   static fromJSON(data) {
     if (![Human, Brain].includes(data?.firstPlayer) || !Array.isArray(data.moves))
       throw new Error('not a saved game');
-    return Game.replay(data.moves, data.firstPlayer);
+    const game = Game.replay(data.moves, data.firstPlayer);
+    game.recordMoves = Math.min(Number(data.recordMoves) || 0, game.moves.length);
+    return game;
   }
 
   // The cells of every line of five or more of `player`'s stones that runs through (x, y).

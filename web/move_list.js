@@ -30,7 +30,8 @@ export class MoveList {
       if (current) item.setAttribute('aria-current', 'step');
 
       const colour = game.colourOf(move.player);
-      const who = move.player === Brain ? 'Orvane' : 'You';
+      // The moves of an opened record are nobody's here.
+      const who = index < game.recordMoves ? '' : move.player === Brain ? 'Orvane' : 'You';
       const head = document.createElement('button');
       head.type = 'button';
       head.className = 'move';
