@@ -2,7 +2,7 @@
 // records, links, a brain that fails to load, a phone held sideways, the network gone. The site is
 // served as static files by Python's http.server, as tools/serve_web.sh serves it; each scenario
 // runs in a fresh browser context, with its own storage and service worker.
-import { test, before, after } from 'node:test';
+import { test, before, after, afterEach } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { cpSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -26,12 +26,14 @@ const PlayerMoves = [
 ];
 // A middle game of six stones, black (the player) to move: "moves=" and two letters per move.
 const MiddleGame = 'moves=jjkkjkkjlmil';
-// White (Orvane) has an open three on row 5; black's stones are far apart. Black to move.
-const OpenThreeForWhite = 'moves=kkfflohfpdgf';
+// Ten stones, black (the player) to move. After any quiet move of black's, white (Orvane) wins
+// with a sequence of threats, which the brain finds at full depth (a line of 7 stones).
+const WhiteWinsWithThreats = 'moves=fikgfgghlfjinjgkihkj';
 
 let server;
 let browser;
 let scratch;
+const openPages = []; // closed after each scenario, so that no worker of an earlier one runs on
 
 before(async () => {
   scratch = mkdtempSync(path.join(tmpdir(), 'orvane-page-test-'));
@@ -50,6 +52,13 @@ before(async () => {
       '--disable-sync',
     ],
   });
+});
+
+afterEach(async () => {
+  for (const page of openPages.splice(0)) {
+    const context = page.browserContext();
+    await (context === browser.defaultBrowserContext() ? page.close() : context.close());
+  }
 });
 
 after(async () => {
@@ -358,11 +367,9 @@ test('a game by keyboard alone: one tab stop, arrows, Enter and Space, with name
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
-test('a brain that fails to load: a plain message, no moves, and "Try again" recovers', async () => {
+test('a brain that fails to load or mid-game: a plain message, no moves, "Try again", a new worker', async () => {
   const site = path.join(scratch, 'site-without-brain');
   cpSync(siteDirectory, site, { recursive: true });
-  const hidden = path.join(scratch, 'hidden-brain');
-  cpSync(site, hidden, { recursive: true });
   for (const file of brainLoaderFiles) rmSync(path.join(site, file));
   const broken = await startServer(site);
   try {
@@ -375,12 +382,24 @@ test('a brain that fails to load: a plain message, no moves, and "Try again" rec
     await board.click(9, 9);
     assert.equal((await board.stones())[9 + 20 * 9], '', 'the board takes no clicks');
 
-    for (const file of brainLoaderFiles) cpSync(path.join(hidden, file), path.join(site, file));
+    for (const file of brainLoaderFiles)
+      cpSync(path.join(siteDirectory, file), path.join(site, file));
     await board.page.click('#try-again');
     await board.settle();
     assert.equal(await board.status(), 'Your move, you play black.');
     await board.play(9, 9);
     assert.equal((await board.stones()).filter(Boolean).length, 2, 'Orvane plays once it is back');
+
+    // The worker fails at the next question: a new one takes over and answers.
+    await board.page
+      .workers()
+      .at(-1)
+      .evaluate(() => {
+        self.onmessage = ({ data }) => self.postMessage({ id: data.id, error: 'out of memory' });
+      });
+    await board.play(8, 13);
+    assert.equal((await board.stones()).filter(Boolean).length, 4, 'a new worker answers');
+    assert.equal(await board.status(), 'Your move, you play black.');
   } finally {
     await broken.stop();
   }
@@ -446,7 +465,7 @@ test('after one visit the page loads and plays with the network gone, and can be
 
 test("Orvane's line for a won position: the move first, then numbered stones in turn", async () => {
   const board = await openPage();
-  await board.goTo(`#${OpenThreeForWhite}`);
+  await board.goTo(`#${WhiteWinsWithThreats}`);
   await board.play(0, 19);
   const move = await board.page.$eval('#move-list li:last-child', (item) => ({
     words: item.querySelector('.words').textContent,
@@ -516,6 +535,7 @@ async function openPage({
 } = {}) {
   context ??= await browser.createBrowserContext();
   const page = await context.newPage();
+  openPages.push(page);
   await page.setViewport(viewport);
   const errors = [];
   page.on('console', (message) => {
