@@ -443,7 +443,8 @@ function show() {
     hint: review.isLive ? hint : null,
     ghosts: lineGhosts(),
     heat: settings.heatMap ? heatCells() : [],
-    numbers: settings.numbers,
+    // While Orvane's line is shown, its numbers are the only ones on the board.
+    numbers: settings.numbers && !review.line,
   });
   page.board.dataset.humanColour = game.colourOf(Human);
   page.board.classList.toggle('waiting', !canPlay);

@@ -90,8 +90,9 @@ export class BoardView {
       cell.classList.toggle('pending', isPending);
       cell.classList.toggle('heat', warmth !== undefined);
       cell.style.setProperty('--strength', warmth?.strength ?? 0);
-      cell.firstChild.textContent = numbers && owner !== null ? moveNumbers.get(index) : '';
-      cell.lastChild.textContent = ghost ? ghost.number : warmth ? warmth.total : '';
+      const stoneText = owner !== null ? (numbers ? moveNumbers.get(index) : '') : warmth?.total;
+      cell.firstChild.textContent = ghost ? '' : (stoneText ?? '');
+      cell.lastChild.textContent = ghost ? ghost.number : '';
 
       const state = [`${x},${y}`, colour ? `${colour} stone` : 'empty'];
       if (last !== null && last.x === x && last.y === y) state.push('last move');
