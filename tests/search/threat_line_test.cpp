@@ -7,6 +7,8 @@
 #include <string>
 
 #include "driver/turn.hpp"
+#include "patterns/cell_evaluation.hpp"
+#include "search/search_node.hpp"
 #include "support/bench_positions.hpp"
 #include "support/board_text.hpp"
 #include "support/fake_clock.hpp"
@@ -95,6 +97,29 @@ INSTANTIATE_TEST_SUITE_P(
                                         ".........X..XO", ".........OOXO", ".........X.OOX",
                                         ".........OOXO", ".........XXOOOXO", "............X.X"})}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A node won from its scan by a double four ends the line on the double four, not on the best
+// attack, which scores higher with a four and two threes.
+TEST(WonNodeLineTest, EndsOnTheDoubleThreatThatDecided) {
+  const Board board = testing::BoardFromRows({"................X.X.", "..............X.X...", "",
+                                              "..............XX..X.", ".................X..",
+                                              "...............X..X."});
+  Position position{board, {}};
+  InitialisePatternMap(position.map, board);
+  const testing::FakeClock clock;
+  const TurnTimer timer(clock, centisecondsOfDay(clock.local), 2850);
+  SearchContext context{position, 10, timer};
+  CandidateList list;
+  ListLines lines;
+  Verdict verdict = Undecided;
+
+  TracedSearchNode(context, list, 3, verdict, NoReplyYet, 1000000, lines);
+
+  EXPECT_EQ(verdict, Won);
+  EXPECT_EQ(list[1], (Candidate{15, 2, 3175, 0}));
+  ASSERT_EQ(lines[1].length, 1);
+  EXPECT_EQ(lines[1].cells[0], (LineCell{16, 3}));
+}
 
 // Tracing the line changes nothing the search decides: the same root list, verdict, node count
 // and move on every bundled position, at a depth that keeps the test quick.
