@@ -10,7 +10,7 @@ const PieceLength = 65536;
 // goes in pieces; a piece never ends between the two halves of a surrogate pair.
 Module['receive'] = function (text) {
   let replies = '';
-  for (let start = 0; start < text.length; ) {
+  for (let start = 0; start < text.length;) {
     let end = Math.min(start + PieceLength, text.length);
     if (end < text.length && /[\uD800-\uDBFF]/.test(text[end - 1])) end -= 1;
     replies += Module.ccall('orvane_receive', 'string', ['string'], [text.slice(start, end)]);

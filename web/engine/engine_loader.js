@@ -1,13 +1,16 @@
 // Loads the brain's WebAssembly module. engine.wasm is compiled here, read from its file in Node
 // and fetched in a browser (compiled while it downloads), and handed to the module's loader,
-// which then only instantiates it.
-import createEngine from './engine.js';
+// which then only instantiates it. The loader (engine.js) is imported while the .wasm downloads,
+// so that neither waits for the other.
 
 const engineUrl = new URL('./engine.wasm', import.meta.url);
 
 // The module with receive(text), command(text) and freezeClock(epochMilliseconds).
 export async function loadEngine() {
-  const compiled = await compileEngine();
+  const [compiled, { default: createEngine }] = await Promise.all([
+    compileEngine(),
+    import('./engine.js'),
+  ]);
   let instantiationFailed;
   const failure = new Promise((_, reject) => (instantiationFailed = reject));
   const engine = createEngine({

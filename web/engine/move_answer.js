@@ -44,6 +44,10 @@ export function readAnswer(lines) {
 // does not start with it or a field does not match.
 function fields(line, prefix, pattern) {
   if (!line.startsWith(prefix)) return null;
-  const matches = line.slice(prefix.length).trim().split(' ').map((field) => pattern.exec(field));
+  const matches = line
+    .slice(prefix.length)
+    .trim()
+    .split(' ')
+    .map((field) => pattern.exec(field));
   return matches.every(Boolean) ? matches : null;
 }

@@ -126,7 +126,8 @@ function timesFor(options = {}, stoneCount) {
   if (options.level !== undefined && times.length > 0) {
     throw new Error(`give a level or times (${times.join(', ')}), not both`);
   }
-  if (times.length === 0) return levelTimes(options.level === undefined ? 10 : options.level, stoneCount);
+  if (times.length === 0)
+    return levelTimes(options.level === undefined ? 10 : options.level, stoneCount);
 
   for (const key of times) {
     if (!Number.isSafeInteger(options[key]) || options[key] < 0) {

@@ -7,25 +7,12 @@ import { spawnSync } from 'node:child_process';
 import path from 'node:path';
 import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
+import { benchPosition, boardBlock } from '../../tools/bench_positions.mjs';
 import { pbrainBinary, repositoryRoot } from './paths.mjs';
 
 process.env.TZ = 'Asia/Kathmandu';
 const FrozenTime = '2026-12-07 13:05:42.378';
 const frozenInstant = new Date(2026, 11, 7, 13, 5, 42, 378).getTime();
-
-// The BOARD block of a bundled mid-game position, from the brain's point of view.
-function positionBlock(name) {
-  const directory = path.join(repositoryRoot, 'bench/positions', name);
-  const own = readFileSync(path.join(directory, 'tah.dat'), 'latin1')[0];
-  const rows = readFileSync(path.join(directory, 'plocha.dat'), 'latin1').split(/\r?\n/);
-  const stones = [];
-  rows.slice(0, 20).forEach((row, y) => {
-    [...row].forEach((symbol, x) => {
-      if (symbol !== '-') stones.push(`${x},${y},${symbol === own ? 1 : 2}`);
-    });
-  });
-  return ['BOARD', ...stones, 'DONE'];
-}
 
 // A whole match's worth of commands: an opening draw, searched turns, a mid-game position searched
 // to full depth, take-backs, stones of neither side, a refused rule, malformed and unknown lines,
@@ -46,7 +33,7 @@ const session = [
   'TURN 7,13',
   'INFO rule 0',
   'RESTART',
-  ...positionBlock('sp1_g001_p021'),
+  ...boardBlock(benchPosition('sp1_g001_p021')),
   'TURN 9,12',
   'BOARD',
   '9,9,3',
@@ -75,7 +62,11 @@ test('the WebAssembly brain replies as pbrain-orvane does, byte for byte', async
   assert.equal(replies, native.stdout.toString('latin1'));
   assert.match(replies, /^MESSAGE depth 10, /m, 'the session reaches a full-depth search');
   const afterEnd = brain.receive('TAKEBACK 12,12\n');
-  assert.equal(afterEnd, 'ERROR no stone on 12,12\r\n', 'after END, a new session on an empty board');
+  assert.equal(
+    afterEnd,
+    'ERROR no stone on 12,12\r\n',
+    'after END, a new session on an empty board',
+  );
 });
 
 // The module as the package ships it, its loader given the .wasm file's bytes: built for browsers,

@@ -5,7 +5,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { benchPosition, importOrvane, pbrainBinary } from './installed_package.mjs';
+import { benchPosition, boardBlock } from '../../../tools/bench_positions.mjs';
+import { importOrvane, pbrainBinary } from './installed_package.mjs';
 
 process.env.TZ = 'Asia/Kathmandu';
 const FrozenTime = '2026-12-07 13:05:42.378';
@@ -14,11 +15,6 @@ const { createBrain } = await importOrvane();
 
 // The moves the brain would still make on a filled board, as its time budget counts them.
 const movesLeft = (stones) => Math.floor((401 - stones) / 2);
-const boardLines = (stones) => [
-  'BOARD',
-  ...stones.map(({ x, y, stone }) => `${x},${y},${stone === 'own' ? 1 : 2}`),
-  'DONE',
-];
 
 // Each case gives pbrain-orvane the position and time settings that a manager would send for it,
 // chosen apart from the package's own: a level's depth comes from another share of the match
@@ -44,21 +40,21 @@ const agreementCases = [
     position: midgame,
     options: { level: 10 },
     depth: 10,
-    native: ['INFO timeout_match 0', ...boardLines(midgame)],
+    native: ['INFO timeout_match 0', ...boardBlock(midgame)],
   },
   {
     name: 'stones, level 8',
     position: crowded,
     options: { level: 8 },
     depth: 8,
-    native: [`INFO time_left ${300 * movesLeft(crowded.length)}`, ...boardLines(crowded)],
+    native: [`INFO time_left ${300 * movesLeft(crowded.length)}`, ...boardBlock(crowded)],
   },
   {
     name: 'stones, level 2',
     position: early,
     options: { level: 2 },
     depth: 2,
-    native: ['INFO timeout_turn 2000', ...boardLines(early)],
+    native: ['INFO timeout_turn 2000', ...boardBlock(early)],
   },
   {
     name: "a manager's times",
@@ -69,7 +65,7 @@ const agreementCases = [
       'INFO timeout_turn 5000',
       'INFO timeout_match 180000',
       'INFO time_left 40000',
-      ...boardLines(midgame),
+      ...boardBlock(midgame),
     ],
   },
   {
@@ -77,9 +73,15 @@ const agreementCases = [
     position: crowded,
     options: { matchTime: 52000 },
     depth: 8,
-    native: ['INFO timeout_match 52000', ...boardLines(crowded)],
+    native: ['INFO timeout_match 52000', ...boardBlock(crowded)],
   },
-  { name: 'the empty board, after the others', position: '', options: {}, depth: 0, native: ['BEGIN'] },
+  {
+    name: 'the empty board, after the others',
+    position: '',
+    options: {},
+    depth: 0,
+    native: ['BEGIN'],
+  },
 ];
 
 test('move() answers as pbrain-orvane does under the same stopped clock', async () => {
@@ -107,7 +109,10 @@ test('a whole game through move(), each level searching its depth', async () => 
   while (moves.length < 400 && !endsInFive(moves)) {
     const level = Levels[moves.length % Levels.length];
     const { x, y, depth } = brain.move(moves.join(' '), { level });
-    assert.ok(!moves.includes(`${x},${y}`), `move ${moves.length + 1}, ${x},${y}, on an empty cell`);
+    assert.ok(
+      !moves.includes(`${x},${y}`),
+      `move ${moves.length + 1}, ${x},${y}, on an empty cell`,
+    );
     assert.equal(depth, moves.length === 0 ? 0 : budgetDepth(level, moves.length));
     moves.push(`${x},${y}`);
   }
@@ -182,7 +187,8 @@ function nativeAnswer(lines) {
     .map((reply) => /^MESSAGE depth (\d+), (\d+) nodes, root verdict (.+), (\S+) s$/.exec(reply))
     .find(Boolean);
   const [, depth = 0, nodes = 0, verdict = 'undecided', seconds = 0] = search ?? [];
-  const message = (prefix) => replies.find((reply) => reply.startsWith(prefix))?.slice(prefix.length);
+  const message = (prefix) =>
+    replies.find((reply) => reply.startsWith(prefix))?.slice(prefix.length);
   return {
     answer: { x, y, depth: +depth, nodes: +nodes, verdict, seconds: +seconds },
     line: message('MESSAGE line '),

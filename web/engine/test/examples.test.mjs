@@ -9,17 +9,24 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { projectDirectory } from './installed_package.mjs';
+import { projectDirectory, repositoryRoot } from './installed_package.mjs';
 
 const readme = readFileSync(path.join(projectDirectory, 'node_modules/orvane/README.md'), 'utf8');
+const projectReadme = readFileSync(path.join(repositoryRoot, 'README.md'), 'utf8');
 const Verdicts = '(won|likely won|undecided|likely lost|lost)';
 
-// The README's one example in `language`, checked to be 10 lines at most.
+// The package README's one example in `language`, checked to be 10 lines at most and to be the
+// one the project's README shows.
 function example(language) {
-  const blocks = [...readme.matchAll(new RegExp('```' + language + '\\n([\\s\\S]*?)```', 'g'))];
-  assert.equal(blocks.length, 1, `one ${language} example in the README`);
-  const code = blocks[0][1];
-  assert.ok(code.trimEnd().split('\n').length <= 10, `the ${language} example has 10 lines at most`);
+  const fence = new RegExp('```' + language + '\\n([\\s\\S]*?)```', 'g');
+  const blocks = (text) => [...text.matchAll(fence)].map((block) => block[1]);
+  const [code, ...others] = blocks(readme);
+  assert.equal(others.length, 0, `one ${language} example in the README`);
+  assert.ok(
+    code.trimEnd().split('\n').length <= 10,
+    `the ${language} example has 10 lines at most`,
+  );
+  assert.deepEqual(blocks(projectReadme), [code], `the project README shows the same example`);
   return code;
 }
 
@@ -83,7 +90,11 @@ test("the README's browser example, and the worker's promises", async () => {
   const worker = await page.evaluate(async () => {
     const { createBrain, createBrainWorker } = await import('./node_modules/orvane/orvane.js');
     const brain = await createBrainWorker({ frozenClock: 0 });
-    const messageOf = (promise) => promise.then(() => 'no error', (error) => error.message);
+    const messageOf = (promise) =>
+      promise.then(
+        () => 'no error',
+        (error) => error.message,
+      );
     const refusal = await messageOf(brain.move('3,3 4,4 3,3', { level: 6 }));
     const answer = await brain.move('3,3 4,4 3,4', { level: 6 });
     const inThread = (await createBrain({ frozenClock: 0 })).move('3,3 4,4 3,4', { level: 6 });

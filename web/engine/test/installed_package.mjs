@@ -1,34 +1,26 @@
 // What the tests work on: the packed tarball, and the empty project it was installed into (both
-// from tools/test_package.sh), the repository's bench positions and pbrain-orvane.
-import { readFileSync } from 'node:fs';
+// from tools/test_package.sh), and pbrain-orvane.
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const { ORVANE_TARBALL, ORVANE_PROJECT } = process.env;
 if (!ORVANE_TARBALL || !ORVANE_PROJECT) {
-  throw new Error('run these tests with tools/test_package.sh, which packs and installs the package');
+  throw new Error(
+    'run these tests with tools/test_package.sh, which packs and installs the package',
+  );
 }
 export const tarball = ORVANE_TARBALL;
 export const projectDirectory = ORVANE_PROJECT;
 
-export const repositoryRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../..');
+export const repositoryRoot = path.resolve(
+  path.dirname(fileURLToPath(import.meta.url)),
+  '../../..',
+);
 export const pbrainBinary = path.join(repositoryRoot, 'build/src/pbrain-orvane');
 
 // The package's exports, resolved as a program in the project resolves 'orvane'.
 export async function importOrvane() {
   const resolved = createRequire(path.join(projectDirectory, 'package.json')).resolve('orvane');
   return import(pathToFileURL(resolved));
-}
-
-// A bench position as stones from the brain's side: "tah.dat" holds the own stone's symbol.
-export function benchPosition(name) {
-  const directory = path.join(repositoryRoot, 'bench/positions', name);
-  const own = readFileSync(path.join(directory, 'tah.dat'), 'latin1')[0];
-  const rows = readFileSync(path.join(directory, 'plocha.dat'), 'latin1').split(/\r?\n/);
-  return rows.slice(0, 20).flatMap((row, y) =>
-    [...row].flatMap((symbol, x) =>
-      symbol === '-' ? [] : [{ x, y, stone: symbol === own ? 'own' : 'opponent' }],
-    ),
-  );
 }
