@@ -80,6 +80,7 @@ start();
 async function start() {
   // Opened as a file, the page cannot load its brain: the page itself says how to serve it.
   if (location.protocol === 'file:') return;
+  document.body.dataset.started = 'yes';
   page.level.value = String(levelOf(settings.level));
   page.firstPlayer.value = settings.firstPlayer;
   page.numbers.checked = Boolean(settings.numbers);

@@ -1,8 +1,6 @@
 // The page's hold on the brain: loads it in its worker, asks it for moves, and never leaves the
 // page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
 // carries the whole position, so a new worker needs nothing else to take up the game.
-import { createBrainWorker } from './engine/orvane.js';
-
 // Generous bounds: the brain spends at most a few seconds on a move, and a phone on a slow
 // network may take a while to fetch and compile the module.
 const LoadMilliseconds = 60000;
@@ -61,7 +59,11 @@ export class BrainClient {
   async #load() {
     if (this.#worker) return;
     this.#change('loading', '');
-    const loading = createBrainWorker();
+    // The package is imported here, not with the page, so that a file of it that does not load
+    // is a brain that does not load, which the page can say.
+    const loading = import('./engine/orvane.js').then(({ createBrainWorker }) =>
+      createBrainWorker(),
+    );
     try {
       this.#worker = await withinTime(
         loading,
