@@ -44,8 +44,9 @@ function frozenClockOf(options) {
     throw new Error('the options of createBrain are an object such as { frozenClock: 0 }');
   }
   for (const key of Object.keys(options)) {
-    if (key !== 'frozenClock')
+    if (key !== 'frozenClock') {
       throw new Error(`unknown option "${key}": the option is frozenClock`);
+    }
   }
   const { frozenClock } = options;
   if (frozenClock === undefined) return undefined;

@@ -27,7 +27,8 @@ export async function loadEngine() {
 
 async function compileEngine() {
   if (typeof process === 'object' && typeof process.versions?.node === 'string') {
-    const { readFile } = await import('node:fs/promises');
+    // Left to Node at run time: a bundler for the browser need not resolve it.
+    const { readFile } = await import(/* webpackIgnore: true */ 'node:fs/promises');
     return WebAssembly.compile(await readFile(engineUrl));
   }
   const response = await fetch(engineUrl);

@@ -19,6 +19,7 @@ export async function createBrainWorker(options = {}) {
   };
   worker.onmessage = ({ data: { id, result, error } }) => {
     const call = pending.get(id);
+    if (call === undefined) return; // already rejected: the worker failed
     pending.delete(id);
     if (error === undefined) call.resolve(result);
     else call.reject(new Error(error));
