@@ -50,12 +50,12 @@ const page = Object.fromEntries(
   ]),
 );
 
+const keptSettings = storage.loadSettings();
 const settings = {
-  level: DefaultLevel,
-  firstPlayer: Human,
-  numbers: false,
-  heatMap: false,
-  ...storage.loadSettings(),
+  level: levelOf(keptSettings.level ?? DefaultLevel),
+  firstPlayer: keptSettings.firstPlayer === Brain ? Brain : Human,
+  numbers: keptSettings.numbers === true,
+  heatMap: keptSettings.heatMap === true,
 };
 const brain = new BrainClient(show);
 const review = new Review();
@@ -81,15 +81,15 @@ async function start() {
   // Opened as a file, the page cannot load its brain: the page itself says how to serve it.
   if (location.protocol === 'file:') return;
   document.body.dataset.started = 'yes';
-  page.level.value = String(levelOf(settings.level));
+  page.level.value = String(settings.level);
   page.firstPlayer.value = settings.firstPlayer;
-  page.numbers.checked = Boolean(settings.numbers);
-  page.heatMap.checked = Boolean(settings.heatMap);
+  page.numbers.checked = settings.numbers;
+  page.heatMap.checked = settings.heatMap;
   connectControls();
 
-  const kept = storage.loadGame();
-  if (kept instanceof Error) message = `A new game: ${kept.message}.`;
-  else if (kept) game = kept;
+  const keptGame = storage.loadGame();
+  if (keptGame instanceof Error) message = `A new game: ${keptGame.message}.`;
+  else if (keptGame) game = keptGame;
   const previous = storage.loadPreviousGame();
   previousGame = previous instanceof Game ? previous : null;
   openLink();
