@@ -8,3 +8,8 @@ export const repositoryRoot = path.resolve(path.dirname(fileURLToPath(import.met
 export const siteDirectory = path.join(repositoryRoot, 'build-web/site');
 export const pbrainBinary = path.join(repositoryRoot, 'build/src/pbrain-orvane');
 export const screenshotFile = path.join(repositoryRoot, 'build-web/page-test.png');
+// Game records written by real programs, kept beside the repository.
+export const sharedRecordsDirectory = path.join(repositoryRoot, '../shared/records');
+// The files that load the brain into its worker: without them, the brain cannot load.
+export const brainLoaderFiles = ['engine/engine.wasm'];
+export const phoneScreenshotFile = path.join(repositoryRoot, 'build-web/page-test-phone.png');

@@ -1,0 +1,66 @@
+// Keeps the page playable offline: every file of the site is stored at the first visit, and each
+// request goes to the network first (revalidating any copy in the browser's HTTP cache, so that a
+// new version is seen at once) and falls back to the stored copy when the network is not there.
+const Store = 'orvane-site';
+const SiteFiles = [
+  './',
+  'index.html',
+  'style.css',
+  'manifest.json',
+  'icon.svg',
+  'icon-192.png',
+  'icon-512.png',
+  'app.js',
+  'analysis_words.js',
+  'board_view.js',
+  'brain_client.js',
+  'game.js',
+  'levels.js',
+  'move_list.js',
+  'records.js',
+  'review.js',
+  'storage.js',
+  // The orvane package, which runs the brain in its worker.
+  'engine/orvane.js',
+  'engine/brain.js',
+  'engine/worker_brain.js',
+  'engine/worker.js',
+  'engine/engine_loader.js',
+  'engine/move_request.js',
+  'engine/move_answer.js',
+  'engine/engine.js',
+  'engine/engine.wasm',
+];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(
+    caches
+      .open(Store)
+      .then((store) => store.addAll(SiteFiles))
+      .then(() => self.skipWaiting()),
+  );
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(self.clients.claim());
+});
+
+self.addEventListener('fetch', (event) => {
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  event.respondWith(
+    fetch(request.mode === 'navigate' ? request : new Request(request, { cache: 'no-cache' }))
+      .then((response) => {
+        if (response.ok) {
+          const copy = response.clone();
+          event.waitUntil(caches.open(Store).then((store) => store.put(request, copy)));
+        }
+        return response;
+      })
+      .catch(async () => {
+        const stored = await caches.match(request, { ignoreSearch: true });
+        if (stored) return stored;
+        throw new Error(`${request.url} is not stored for offline use`);
+      }),
+  );
+});
