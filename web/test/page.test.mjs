@@ -4,12 +4,12 @@
 // runs in a fresh browser context, with its own storage and service worker.
 import { test, before, after, afterEach } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import { cpSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
+import { chromiumOptions, startServer } from './local_browser.mjs';
 import {
   brainLoaderFiles,
   phoneScreenshotFile,
@@ -38,20 +38,7 @@ const openPages = []; // closed after each scenario, so that no worker of an ear
 before(async () => {
   scratch = mkdtempSync(path.join(tmpdir(), 'orvane-page-test-'));
   server = await startServer(siteDirectory);
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: path.join(scratch, 'profile'),
-    args: [
-      '--no-sandbox',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-    ],
-  });
+  browser = await puppeteer.launch(chromiumOptions(path.join(scratch, 'profile')));
 });
 
 afterEach(async () => {
@@ -658,25 +645,4 @@ function isStraightRun(cells) {
   const [dx, dy] = [points[1][0] - points[0][0], points[1][1] - points[0][1]];
   if (Math.max(Math.abs(dx), Math.abs(dy)) !== 1) return false;
   return points.every(([x, y], i) => x === points[0][0] + i * dx && y === points[0][1] + i * dy);
-}
-
-// Python's http.server on a free port of the loopback address, serving `directory`.
-function startServer(directory) {
-  return new Promise((resolve, reject) => {
-    const process = spawn(
-      'python3',
-      ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
-      { stdio: ['ignore', 'pipe', 'ignore'] },
-    );
-    process.on('error', reject);
-    process.stdout.on('data', (text) => {
-      const port = String(text).match(/port (\d+)/)?.[1];
-      const stop = () =>
-        new Promise((stopped) => {
-          process.once('exit', stopped);
-          process.kill();
-        });
-      if (port) resolve({ process, url: `http://127.0.0.1:${port}/`, stop });
-    });
-  });
 }

@@ -1,5 +1,5 @@
-// Where the tests find what the builds made: the served site (the page and brain.js, from
-// tools/build_web.sh) and the stdin/stdout brain (from the README's build).
+// Where the tests find what the builds made: the served site (the page and the package's files in
+// engine/, from tools/build_web.sh) and the stdin/stdout brain (from the README's build).
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
 

@@ -4,11 +4,12 @@
 // move as the in-thread brain gives it, and the end of the worker.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { chromiumOptions, startServer } from '../../test/local_browser.mjs';
 import { projectDirectory, repositoryRoot } from './installed_package.mjs';
 
 const readme = readFileSync(path.join(projectDirectory, 'node_modules/orvane/README.md'), 'utf8');
@@ -44,25 +45,12 @@ let profile;
 before(async () => {
   server = await startServer(projectDirectory);
   profile = mkdtempSync(path.join(tmpdir(), 'orvane-chromium-'));
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: [
-      '--no-sandbox',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-    ],
-  });
+  browser = await puppeteer.launch(chromiumOptions(profile));
 });
 
 after(async () => {
   await browser?.close();
-  server?.process.kill();
+  await server?.stop();
   if (profile) rmSync(profile, { recursive: true, force: true });
 });
 
@@ -109,19 +97,3 @@ test("the README's browser example, and the worker's promises", async () => {
   assert.equal(worker.afterEnd, "the brain's worker was terminated");
   assert.deepEqual(problems, [], 'no errors, warnings or failed requests');
 });
-
-// Python's http.server on a free port of the loopback address, serving `directory`.
-function startServer(directory) {
-  return new Promise((resolve, reject) => {
-    const process = spawn(
-      'python3',
-      ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
-      { stdio: ['ignore', 'pipe', 'ignore'] },
-    );
-    process.on('error', reject);
-    process.stdout.on('data', (text) => {
-      const port = String(text).match(/port (\d+)/)?.[1];
-      if (port) resolve({ process, url: `http://127.0.0.1:${port}/` });
-    });
-  });
-}
