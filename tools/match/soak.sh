@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # A long series of games, run by hand (outside CI), and its summary:
-#   - under the c-gomoku-cli match runner, pbrain-orvane against itself, two games at a time, at
-#     each turn of LINUX_TURNS (seconds, 180 s a game), GAMES games with the moves sent by TURN and
-#     GAMES more with the whole position sent by BOARD, on the openings of tools/match/openings.txt
-#     (each with both colours, turned and mirrored on every new pass);
+#   - under the c-gomoku-cli match runner, pbrain-orvane against itself, two games at a time: for
+#     each TURN:GAMES of -linux (the turn in seconds, 180 s a game), GAMES games with the moves
+#     sent by TURN and GAMES more with the whole position sent by BOARD, on the openings of
+#     tools/match/openings.txt (each with both colours, turned and mirrored on every new pass);
 #   - under the Windows manager, pbrain-orvane.exe against orvane.exe from the Windows package,
-#     colours alternating, at each turn of WINDOWS_TURNS (milliseconds, 180 s a game, time
-#     forfeits on with 1 s of grace), in LANES lanes at once, each in a Wine prefix of its own,
-#     each lane playing GAMES games a turn from the manager's openings.
+#     colours alternating, in LANES lanes at once, each in a Wine prefix of its own: for each
+#     TURN:GAMES of -windows (the turn in milliseconds, 180 s a game, time forfeits on with 1 s of
+#     grace), GAMES games in each lane, from the manager's openings.
 # The summary gives, for each part and setting, the games, how they ended and the longest answer
 # against the turn's time; then time forfeits, illegal moves, crashes and errors (ERROR or UNKNOWN
 # replies, messages of the manager, games that ended otherwise), each of which must be 0, and
 # Wine's known failures to start a brain (error 1359), which are counted apart. Exits nonzero
 # unless those four are 0.
 #
-# usage: soak.sh [-linux-turns "0.5 1 2 3"] [-linux-games 104] [-windows-turns "1000 2000 3000"]
-#                [-windows-games 18] [-lanes 4] [-out BUILD/soak]
-# A part with no turns is skipped. Everything played stays in the output folder.
+# usage: soak.sh [-linux "0.5:120 1:120 2:120 3:40"] [-windows "2000:36 3000:36"] [-lanes 3]
+#                [-out build/soak]
+# These defaults play 800 games under the runner and 216 under the manager. A part given as ""
+# is skipped. Everything played stays in the output folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -25,14 +26,12 @@ source tools/shared_tool.sh
 # shellcheck source=tools/windows/wine_prefix.sh
 source tools/windows/wine_prefix.sh
 
-linux_turns="0.5 1 2 3" linux_games=104 windows_turns="1000 2000 3000" windows_games=18 lanes=4
+linux_turns="0.5:120 1:120 2:120 3:40" windows_turns="2000:36 3000:36" lanes=3
 out=$root/build/soak
 while [ $# -gt 0 ]; do
   case $1 in
-    -linux-turns) linux_turns=$2 ;;
-    -linux-games) linux_games=$2 ;;
-    -windows-turns) windows_turns=$2 ;;
-    -windows-games) windows_games=$2 ;;
+    -linux) linux_turns=$2 ;;
+    -windows) windows_turns=$2 ;;
     -lanes) lanes=$2 ;;
     -out) out=$2 ;;
     *) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2; exit 2 ;;
@@ -55,34 +54,35 @@ if [ -n "$windows_turns" ]; then
   unzip -q "$(tools/package_windows.sh)" -d "$out/package"
 fi
 
-# One runner match in $1 at turn $2 seconds; further arguments go to the runner.
+# One runner match in $1 at turn $2 seconds, $3 games; further arguments go to the runner.
 linux_match() {
-  local dir=$1 turn=$2
-  shift 2
+  local dir=$1 turn=$2 games=$3
+  shift 3
   rm -rf "$dir"
   mkdir -p "$dir"
   (cd "$dir" && "$root/$runner" -each "tc=180/$turn" \
     -engine name=orvane-a "cmd=$root/build/src/pbrain-orvane" \
     -engine name=orvane-b "cmd=$root/build/src/pbrain-orvane" \
-    -rule 0 -boardsize 20 -games "$linux_games" -repeat -transform -concurrency 2 \
+    -rule 0 -boardsize 20 -games "$games" -repeat -transform -concurrency 2 \
     -openings "file=$root/tools/match/openings.txt" -sgf games.sgf -log "$@" >runner.out 2>&1) ||
     echo "the runner failed in $dir" >>"$dir/runner.out"
 }
 
 # One lane of the manager's games, $1 its number: a play.sh run for every turn, in its own prefix.
 windows_lane() {
-  local lane=$1 turn openings half index=0
+  local lane=$1 setting turn games half openings index=0
   export WINEPREFIX=$out/windows/wine-prefix-$lane
   wine_prefix_ready
   openings=$(grep -c , "$root/build/tools/piskvork/openings.txt")
-  half=$(((windows_games + 1) / 2))
-  for turn in $windows_turns; do
+  for setting in $windows_turns; do
+    turn=${setting%:*} games=${setting#*:}
+    half=$(((games + 1) / 2))
     # Every run its own stretch of the openings (play.sh gives games 2k-1 and 2k the same one).
     local first=$((((lane - 1) * $(wc -w <<<"$windows_turns") + index) * half % (openings - half + 1)))
     index=$((index + 1))
     PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" -turn "$turn" -match 180 \
       -tolerance 1000 -opening "$first" -mgr "$manager" -out "$out/windows/lane$lane-$turn" \
-      "$out/package/pbrain-orvane.exe" "$out/package/orvane.exe" "$windows_games" \
+      "$out/package/pbrain-orvane.exe" "$out/package/orvane.exe" "$games" \
       >"$out/windows/lane$lane-$turn.out" 2>&1 || true
   done
 }
@@ -94,9 +94,9 @@ if [ -n "$windows_turns" ]; then
 fi
 if [ -n "$linux_turns" ]; then
   rm -rf "$out/linux"
-  for turn in $linux_turns; do
-    linux_match "$out/linux/turn-$turn" "$turn"
-    linux_match "$out/linux/board-$turn" "$turn" -sendbyboard
+  for setting in $linux_turns; do
+    linux_match "$out/linux/turn-${setting%:*}" "${setting%:*}" "${setting#*:}"
+    linux_match "$out/linux/board-${setting%:*}" "${setting%:*}" "${setting#*:}" -sendbyboard
   done
 fi
 wait
@@ -128,7 +128,8 @@ if [ -n "$linux_turns" ]; then
 fi
 if [ -n "$windows_turns" ]; then
   echo "Windows manager, pbrain-orvane.exe against orvane.exe, $lanes lanes:"
-  for turn in $windows_turns; do
+  for setting in $windows_turns; do
+    turn=${setting%:*}
     cat "$out"/windows/lane*-"$turn".out | grep '^game ' >"$out/windows/turn-$turn.lines" || true
     errors=$(cat "$out"/windows/lane*-"$turn"/game*/pipe/*.log 2>/dev/null | grep -cE '^(ERROR|UNKNOWN)' || true)
     awk -v turn="$turn" -v errors="$errors" '
