@@ -15,9 +15,11 @@
 # unless those four are 0.
 #
 # usage: soak.sh [-linux "0.5:120 1:120 2:120 3:40"] [-windows "2000:36 3000:36"] [-lanes 3]
-#                [-out build/soak]
-# These defaults play 800 games under the runner and 216 under the manager. A part given as ""
-# is skipped. Everything played stays in the output folder.
+#                [-out build/soak] [-summary]
+# -summary only sums up the games already in the output folder (the same -linux and -windows
+# name them), for instance of a soak stopped early. The defaults play 800 games under the runner
+# and 216 under the manager. A part given as "" is skipped. Everything played stays in the
+# output folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -27,9 +29,10 @@ source tools/shared_tool.sh
 source tools/windows/wine_prefix.sh
 
 linux_turns="0.5:120 1:120 2:120 3:40" windows_turns="2000:36 3000:36" lanes=3
-out=$root/build/soak
+out=$root/build/soak summary_only=false
 while [ $# -gt 0 ]; do
   case $1 in
+    -summary) summary_only=true; shift; continue ;;
     -linux) linux_turns=$2 ;;
     -windows) windows_turns=$2 ;;
     -lanes) lanes=$2 ;;
@@ -42,68 +45,72 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 started=$SECONDS
 
-cmake -S . -B build >/dev/null
-cmake --build build --target pbrain-orvane -j2 >/dev/null
-runner=build/tools/c-gomoku-cli
-[ -x "$runner" ] || "$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)/build.sh" build/tools >/dev/null
-manager_source=$(shared_tool piskvork ORVANE_WINDOWS_MANAGER_SOURCE)
-manager=$root/build/tools/piskvork/piskvork.exe
-if [ -n "$windows_turns" ]; then
-  [ -f "$manager" ] || "$manager_source/build.sh" build/tools/piskvork >/dev/null
-  rm -rf "$out/package"
-  unzip -q "$(tools/package_windows.sh)" -d "$out/package"
-fi
+# Plays the games, unless only the summary of the games in the output folder is asked for.
+if [ "$summary_only" = false ]; then
+  cmake -S . -B build >/dev/null
+  cmake --build build --target pbrain-orvane -j2 >/dev/null
+  runner=build/tools/c-gomoku-cli
+  [ -x "$runner" ] || "$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)/build.sh" build/tools >/dev/null
+  manager_source=$(shared_tool piskvork ORVANE_WINDOWS_MANAGER_SOURCE)
+  manager=$root/build/tools/piskvork/piskvork.exe
+  if [ -n "$windows_turns" ]; then
+    [ -f "$manager" ] || "$manager_source/build.sh" build/tools/piskvork >/dev/null
+    rm -rf "$out/package"
+    unzip -q "$(tools/package_windows.sh)" -d "$out/package"
+  fi
 
-# One runner match in $1 at turn $2 seconds, $3 games; further arguments go to the runner.
-linux_match() {
-  local dir=$1 turn=$2 games=$3
-  shift 3
-  rm -rf "$dir"
-  mkdir -p "$dir"
-  (cd "$dir" && "$root/$runner" -each "tc=180/$turn" \
-    -engine name=orvane-a "cmd=$root/build/src/pbrain-orvane" \
-    -engine name=orvane-b "cmd=$root/build/src/pbrain-orvane" \
-    -rule 0 -boardsize 20 -games "$games" -repeat -transform -concurrency 2 \
-    -openings "file=$root/tools/match/openings.txt" -sgf games.sgf -log "$@" >runner.out 2>&1) ||
-    echo "the runner failed in $dir" >>"$dir/runner.out"
-}
+  # One runner match in $1 at turn $2 seconds, $3 games; further arguments go to the runner.
+  linux_match() {
+    local dir=$1 turn=$2 games=$3
+    shift 3
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    (cd "$dir" && "$root/$runner" -each "tc=180/$turn" \
+      -engine name=orvane-a "cmd=$root/build/src/pbrain-orvane" \
+      -engine name=orvane-b "cmd=$root/build/src/pbrain-orvane" \
+      -rule 0 -boardsize 20 -games "$games" -repeat -transform -concurrency 2 \
+      -openings "file=$root/tools/match/openings.txt" -sgf games.sgf -log "$@" >runner.out 2>&1) ||
+      echo "the runner failed in $dir" >>"$dir/runner.out"
+  }
 
-# One lane of the manager's games, $1 its number: a play.sh run for every turn, in its own prefix.
-windows_lane() {
-  local lane=$1 setting turn games half openings index=0
-  export WINEPREFIX=$out/windows/wine-prefix-$lane
-  wine_prefix_ready
-  openings=$(grep -c , "$root/build/tools/piskvork/openings.txt")
-  for setting in $windows_turns; do
-    turn=${setting%:*} games=${setting#*:}
-    half=$(((games + 1) / 2))
-    # Every run its own stretch of the openings (play.sh gives games 2k-1 and 2k the same one).
-    local first=$((((lane - 1) * $(wc -w <<<"$windows_turns") + index) * half % (openings - half + 1)))
-    index=$((index + 1))
-    PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" -turn "$turn" -match 180 \
-      -tolerance 1000 -opening "$first" -mgr "$manager" -out "$out/windows/lane$lane-$turn" \
-      "$out/package/pbrain-orvane.exe" "$out/package/orvane.exe" "$games" \
-      >"$out/windows/lane$lane-$turn.out" 2>&1 || true
-  done
-}
+  # One lane of the manager's games, $1 its number: a play.sh run for every turn, in its own prefix.
+  windows_lane() {
+    local lane=$1 setting turn games half openings index=0
+    export WINEPREFIX=$out/windows/wine-prefix-$lane
+    wine_prefix_ready
+    openings=$(grep -c , "$root/build/tools/piskvork/openings.txt")
+    for setting in $windows_turns; do
+      turn=${setting%:*} games=${setting#*:}
+      half=$(((games + 1) / 2))
+      # Every run its own stretch of the openings (play.sh gives games 2k-1 and 2k the same one).
+      local first=$((((lane - 1) * $(wc -w <<<"$windows_turns") + index) * half % (openings - half + 1)))
+      index=$((index + 1))
+      PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" -turn "$turn" -match 180 \
+        -tolerance 1000 -opening "$first" -mgr "$manager" -out "$out/windows/lane$lane-$turn" \
+        "$out/package/pbrain-orvane.exe" "$out/package/orvane.exe" "$games" \
+        >"$out/windows/lane$lane-$turn.out" 2>&1 || true
+    done
+  }
 
-if [ -n "$windows_turns" ]; then
-  rm -rf "$out/windows"
-  mkdir -p "$out/windows"
-  for lane in $(seq "$lanes"); do windows_lane "$lane" & done
+  if [ -n "$windows_turns" ]; then
+    rm -rf "$out/windows"
+    mkdir -p "$out/windows"
+    for lane in $(seq "$lanes"); do windows_lane "$lane" & done
+  fi
+  if [ -n "$linux_turns" ]; then
+    rm -rf "$out/linux"
+    for setting in $linux_turns; do
+      linux_match "$out/linux/turn-${setting%:*}" "${setting%:*}" "${setting#*:}"
+      linux_match "$out/linux/board-${setting%:*}" "${setting%:*}" "${setting#*:}" -sendbyboard
+    done
+  fi
+  wait
 fi
-if [ -n "$linux_turns" ]; then
-  rm -rf "$out/linux"
-  for setting in $linux_turns; do
-    linux_match "$out/linux/turn-${setting%:*}" "${setting%:*}" "${setting#*:}"
-    linux_match "$out/linux/board-${setting%:*}" "${setting%:*}" "${setting#*:}" -sendbyboard
-  done
-fi
-wait
 
 faults=0
 rm -f "$out/totals"
-echo "== soak: $((SECONDS - started)) s; the games are in $out"
+[ "$summary_only" = true ] || echo "== soak: $((SECONDS - started)) s"
+echo "== the games are in $out"
 if [ -n "$linux_turns" ]; then
   echo "c-gomoku-cli, pbrain-orvane against itself, 2 games at a time:"
   for dir in "$out"/linux/*/; do
