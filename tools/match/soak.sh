@@ -50,7 +50,8 @@ if [ "$summary_only" = false ]; then
   cmake -S . -B build >/dev/null
   cmake --build build --target pbrain-orvane -j2 >/dev/null
   runner=build/tools/c-gomoku-cli
-  [ -x "$runner" ] || "$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)/build.sh" build/tools >/dev/null
+  runner_source=$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)
+  [ -x "$runner" ] || "$runner_source/build.sh" build/tools >/dev/null
   manager_source=$(shared_tool piskvork ORVANE_WINDOWS_MANAGER_SOURCE)
   manager=$root/build/tools/piskvork/piskvork.exe
   if [ -n "$windows_turns" ]; then
@@ -75,7 +76,8 @@ if [ "$summary_only" = false ]; then
 
   # One lane of the manager's games, $1 its number: a play.sh run for every turn, in its own prefix.
   windows_lane() {
-    local lane=$1 setting turn games half openings index=0
+    local lane=$1 setting turn games half openings first index=0 runs
+    runs=$(wc -w <<<"$windows_turns")
     export WINEPREFIX=$out/windows/wine-prefix-$lane
     wine_prefix_ready
     openings=$(grep -c , "$root/build/tools/piskvork/openings.txt")
@@ -83,7 +85,7 @@ if [ "$summary_only" = false ]; then
       turn=${setting%:*} games=${setting#*:}
       half=$(((games + 1) / 2))
       # Every run its own stretch of the openings (play.sh gives games 2k-1 and 2k the same one).
-      local first=$((((lane - 1) * $(wc -w <<<"$windows_turns") + index) * half % (openings - half + 1)))
+      first=$((((lane - 1) * runs + index) * half % (openings - half + 1)))
       index=$((index + 1))
       PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" -turn "$turn" -match 180 \
         -tolerance 1000 -opening "$first" -mgr "$manager" -out "$out/windows/lane$lane-$turn" \
@@ -115,7 +117,8 @@ if [ -n "$linux_turns" ]; then
   echo "c-gomoku-cli, pbrain-orvane against itself, 2 games at a time:"
   for dir in "$out"/linux/*/; do
     setting=$(basename "$dir")
-    longest=$(grep -o 'C\[[0-9]*ms\]' "$dir/games.sgf" 2>/dev/null | tr -dc '0-9\n' | sort -n | tail -1)
+    longest=$(grep -o 'C\[[0-9]*ms\]' "$dir/games.sgf" 2>/dev/null | tr -dc '0-9\n' |
+      sort -n | tail -1)
     errors=$(cat "$dir"/*.log 2>/dev/null | grep -cE ' <- (ERROR|UNKNOWN)' || true)
     grep 'Finished game' "$dir/runner.out" | sed 's/.*{\(.*\)}$/\1/' |
       awk -v setting="$setting" -v longest="${longest:-0}" -v errors="$errors" \
@@ -126,10 +129,12 @@ if [ -n "$linux_turns" ]; then
         END {
           other = n - five - full - forfeit - illegal - crash + failed
           split(setting, s, "-")
-          printf "  turn %s s, %s: %d games, %d five in a row, %d full board; longest answer %d ms;" \
-            " forfeits %d, illegal %d, crashes %d, errors %d\n", s[2], s[1] == "board" ? "BOARD" : "TURN",
-            n, five, full, longest, forfeit, illegal, crash, errors + other
-          print "TOTAL", n, five, full, forfeit, illegal, crash, errors + other, 0 > "/dev/stderr"
+          printf "  turn %s s, %s: %d games, %d five in a row, %d full board;", s[2],
+            s[1] == "board" ? "BOARD" : "TURN", n, five, full
+          printf " longest answer %d ms; forfeits %d, illegal %d, crashes %d, errors %d\n",
+            longest, forfeit, illegal, crash, errors + other
+          print "TOTAL", n + 0, five + 0, full + 0, forfeit + 0, illegal + 0, crash + 0,
+            errors + other, 0 > "/dev/stderr"
         }'
   done 2>>"$out/totals"
 fi
@@ -138,7 +143,8 @@ if [ -n "$windows_turns" ]; then
   for setting in $windows_turns; do
     turn=${setting%:*}
     cat "$out"/windows/lane*-"$turn".out | grep '^game ' >"$out/windows/turn-$turn.lines" || true
-    errors=$(cat "$out"/windows/lane*-"$turn"/game*/pipe/*.log 2>/dev/null | grep -cE '^(ERROR|UNKNOWN)' || true)
+    errors=$(cat "$out"/windows/lane*-"$turn"/game*/pipe/*.log 2>/dev/null |
+      grep -cE '^(ERROR|UNKNOWN)' || true)
     awk -v turn="$turn" -v errors="$errors" '
       { n++ }
       / end=five, / { five++ }
@@ -148,25 +154,28 @@ if [ -n "$windows_turns" ]; then
       / end=(ERROR|HUNG|UNEXPLAINED)/ && !/error 1359/ { other++ }
       {
         for (i = 1; i <= NF; i++) {
-          if ($i == "max") { v = $(i + 1) + 0; brain = $(i - 3); if (v > max[brain]) max[brain] = v }
+          if ($i == "max" && $(i + 1) + 0 > max[$(i - 3)]) max[$(i - 3)] = $(i + 1) + 0
           if ($i == "over_turn") over += $(i + 1)
         }
       }
       END {
         longest = ""
         for (b in max) longest = longest sprintf(" %s %d ms", b, max[b])
-        printf "  turn %d ms: %d games, %d five in a row, %d full board; longest answer:%s (%d over the" \
-          " turn); forfeits %d, errors %d; Wine start failures (error 1359) %d\n", turn, n, five, full,
-          longest, over, forfeit, errors + other, start
-        print "TOTAL", n, five, full, forfeit, 0, 0, errors + other, start > "/dev/stderr"
+        printf "  turn %d ms: %d games, %d five in a row, %d full board;", turn, n, five, full
+        printf " longest answer:%s (%d over the turn); forfeits %d, errors %d;", longest, over,
+          forfeit, errors + other
+        printf " Wine start failures (error 1359) %d\n", start
+        print "TOTAL", n + 0, five + 0, full + 0, forfeit + 0, 0, 0, errors + other,
+          start + 0 > "/dev/stderr"
       }' "$out/windows/turn-$turn.lines"
   done 2>>"$out/totals"
 fi
 awk '
   { for (i = 2; i <= 9; i++) t[i] += $i }
   END {
-    printf "all: %d games, %d five in a row, %d full board; forfeits %d, illegal moves %d, crashes %d," \
-      " errors %d; Wine start failures (error 1359) %d\n", t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]
+    printf "all: %d games, %d five in a row, %d full board;", t[2], t[3], t[4]
+    printf " forfeits %d, illegal moves %d, crashes %d, errors %d;", t[5], t[6], t[7], t[8]
+    printf " Wine start failures (error 1359) %d\n", t[9]
     exit t[5] + t[6] + t[7] + t[8] > 0
   }' "$out/totals" || faults=1
 rm -f "$out/totals"
