@@ -53,11 +53,15 @@ lane_b=(
 )
 
 # What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is
-# well, "start failure" for Wine's known failure to start a program.
+# well, "start failure" for Wine's known failure to start a program. The manager's messages go to
+# standard error, or to its message log beside the brains' MESSAGE lines ("N) brain: text").
 game_fault() {
-  local line=$1 dir=$2
+  local line=$1 dir=$2 message
+  message=$(tr -d '\r' <"$dir/messages.txt" 2>/dev/null | grep -vE '^ *[0-9]+\) ' | head -n 1 || true)
   if [[ $line == *"stderr='"* ]]; then
     if [[ $line == *"(error 1359)"* ]]; then echo "start failure"; else echo "a message of the manager"; fi
+  elif [ -n "$message" ]; then
+    echo "the manager's message \"$message\""
   elif [[ $line != *" end=five, "* && $line != *" end=draw(board full)"* ]]; then
     echo "not five in a row or a full board"
   elif [[ $line =~ over_turn\ [1-9] ]]; then
