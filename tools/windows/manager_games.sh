@@ -54,10 +54,11 @@ lane_b=(
 
 # What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is
 # well, "start failure" for Wine's known failure to start a program. The manager's messages go to
-# standard error, or to its message log beside the brains' MESSAGE lines ("N) brain: text").
+# standard error, or to its message log beside the brains' MESSAGE lines ("N) brain: text"), a log
+# that is not written when no brain sends a MESSAGE.
 game_fault() {
   local line=$1 dir=$2 message
-  message=$(tr -d '\r' <"$dir/messages.txt" 2>/dev/null | grep -vE '^ *[0-9]+\) ' | head -n 1 || true)
+  message=$(tr -d '\r' 2>/dev/null <"$dir/messages.txt" | grep -vE '^ *[0-9]+\) ' | head -n 1 || true)
   if [[ $line == *"stderr='"* ]]; then
     if [[ $line == *"(error 1359)"* ]]; then echo "start failure"; else echo "a message of the manager"; fi
   elif [ -n "$message" ]; then
