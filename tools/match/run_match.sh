@@ -8,17 +8,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(mkdir -p "${1:-$root/build}" && cd "${1:-$root/build}" && pwd)
-# The runner's sources sit in the shared tools beside the repository; a checkout elsewhere names
-# them with ORVANE_MATCH_RUNNER_SOURCE, or finds them where this machine keeps the shared tree.
-runner_source=${ORVANE_MATCH_RUNNER_SOURCE:-}
-for candidate in "$root/../shared/tools/c-gomoku-cli" /work/shared/tools/c-gomoku-cli; do
-  [ -n "$runner_source" ] && break
-  [ -x "$candidate/build.sh" ] && runner_source=$candidate
-done
-if [ -z "$runner_source" ]; then
-  echo "the match runner's sources are not found; set ORVANE_MATCH_RUNNER_SOURCE" >&2
-  exit 1
-fi
+# shellcheck source=tools/shared_tool.sh
+source "$root/tools/shared_tool.sh"
+runner_source=$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)
 openings=$root/tools/match/openings.txt
 
 cmake -S "$root" -B "$build" >/dev/null
