@@ -14,11 +14,11 @@
 # Wine's known failures to start a brain (error 1359), which are counted apart. Exits nonzero
 # unless those four are 0.
 #
-# usage: soak.sh [-linux "0.5:120 1:120 2:120 3:40"] [-windows "2000:36 3000:36"] [-lanes 3]
+# usage: soak.sh [-linux "0.5:120 1:120 2:120 3:40"] [-windows "2000:50 3000:50"] [-lanes 2]
 #                [-out build/soak] [-summary]
 # -summary only sums up the games already in the output folder (the same -linux and -windows
 # name them), for instance of a soak stopped early. The defaults play 800 games under the runner
-# and 216 under the manager. A part given as "" is skipped. Everything played stays in the
+# and 200 under the manager. A part given as "" is skipped. Everything played stays in the
 # output folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -28,7 +28,7 @@ source tools/shared_tool.sh
 # shellcheck source=tools/windows/wine_prefix.sh
 source tools/windows/wine_prefix.sh
 
-linux_turns="0.5:120 1:120 2:120 3:40" windows_turns="2000:36 3000:36" lanes=3
+linux_turns="0.5:120 1:120 2:120 3:40" windows_turns="2000:50 3000:50" lanes=2
 out=$root/build/soak summary_only=false
 while [ $# -gt 0 ]; do
   case $1 in
