@@ -1,10 +1,15 @@
-// The game as the page keeps it: the stones, who played them in which order, Orvane's answer
-// behind each of its moves, and whether five or more in a row have ended it. Freestyle: a line of
-// six or more counts as five. The first player has black.
+// One line of play on the board: the stones set up before the first move (an empty board unless a
+// position was set up), the moves in turn from there, and whether five or more in a row have ended
+// it. Freestyle: a line of six or more counts as five. Stones are black or white; without a set-up
+// position black moves first.
 
 export const BoardSide = 20;
-export const Human = 'human';
-export const Brain = 'brain';
+export const Black = 'black';
+export const White = 'white';
+export const Colours = [Black, White];
+
+// The empty board, black to move.
+export const EmptyStart = Object.freeze({ black: [], white: [], first: Black });
 
 const Directions = [
   [1, 0],
@@ -19,82 +24,111 @@ export function isOnBoard(x, y) {
   );
 }
 
-export function otherPlayer(player) {
-  return player === Human ? Brain : Human;
+export function otherColour(colour) {
+  return colour === Black ? White : Black;
 }
 
 export class Game {
-  constructor(firstPlayer) {
-    this.firstPlayer = firstPlayer;
-    this.owners = new Array(BoardSide * BoardSide).fill(null);
-    // Each move: { x, y, player, answer }; `answer` is the brain's answer behind one of Orvane's
-    // moves ({ depth, nodes, verdict, seconds, line, candidates }), absent otherwise.
+  // start: { black: [{ x, y }], white: [{ x, y }], first: colour }, the stones set up before the
+  // first move and the colour that moves first.
+  constructor(start = EmptyStart) {
+    this.start = start;
+    this.colours = new Array(BoardSide * BoardSide).fill(null);
+    // The moves in order, each an object with at least { x, y } (a move of the game's tree, with
+    // what is known about it).
     this.moves = [];
-    // How many of the first moves came from a record or a link rather than from play here.
-    this.recordMoves = 0;
     this.winner = null;
     this.winningCells = [];
+    for (const colour of Colours) {
+      for (const { x, y } of start[colour]) this.colours[x + BoardSide * y] = colour;
+    }
   }
 
-  // A game of `cells` played in turn from the empty board, or an Error naming the first cell that
-  // cannot be played; `where(index)` says where that cell came from, in its source's own words.
+  // A game of `moves` played in turn from `start`, or an Error naming the first stone that cannot
+  // stand; `where(index)` says where a move came from, in its source's own words.
   static replay(
-    cells,
-    firstPlayer,
-    where = (index) => `Move ${index + 1} (${cells[index].x},${cells[index].y})`,
+    start,
+    moves,
+    where = (index) => `Move ${index + 1} (${moves[index].x},${moves[index].y})`,
   ) {
-    const game = new Game(firstPlayer);
-    cells.forEach(({ x, y, answer }, index) => {
-      if (!isOnBoard(x, y)) throw new Error(`${where(index)}: that cell is off the 20 × 20 board.`);
-      if (game.winner !== null)
-        throw new Error(`${where(index)}: the game was already won by move ${index}.`);
-      if (!game.isEmpty(x, y)) throw new Error(`${where(index)}: that cell is already taken.`);
-      game.play(x, y, answer);
-    });
+    const game = Game.startingFrom(start);
+    moves.forEach((move, index) => game.playChecked(move, () => where(index)));
     return game;
   }
 
-  ownerAt(x, y) {
-    return this.owners[x + BoardSide * y];
+  // The position `start`, checked: every stone on the board, one to a cell, and no five yet.
+  static startingFrom(start) {
+    const game = new Game({ black: [], white: [], first: start.first });
+    for (const colour of Colours) {
+      for (const { x, y } of start[colour]) {
+        if (!isOnBoard(x, y)) throw new Error(`The ${colour} stone ${x},${y} is off the board.`);
+        if (!game.isEmpty(x, y)) throw new Error(`Two stones stand on ${x},${y}.`);
+        game.colours[x + BoardSide * y] = colour;
+        if (game.#longLineThrough(x, y, colour).length > 0)
+          throw new Error(`The position already holds five ${colour} stones in a row.`);
+      }
+    }
+    game.start = start;
+    return game;
+  }
+
+  // Plays `move` after checking that it may be played; `where()` names it in an Error.
+  playChecked(move, where) {
+    const { x, y } = move;
+    if (!isOnBoard(x, y))
+      throw new Error(`${where()}: that cell is off the ${BoardSide} × ${BoardSide} board.`);
+    if (this.winner !== null)
+      throw new Error(`${where()}: the game was already won by move ${this.moves.length}.`);
+    if (!this.isEmpty(x, y)) throw new Error(`${where()}: that cell is already taken.`);
+    this.play(move);
+  }
+
+  colourAt(x, y) {
+    return this.colours[x + BoardSide * y];
   }
 
   isEmpty(x, y) {
-    return isOnBoard(x, y) && this.ownerAt(x, y) === null;
+    return isOnBoard(x, y) && this.colourAt(x, y) === null;
+  }
+
+  get stoneCount() {
+    return this.start.black.length + this.start.white.length + this.moves.length;
   }
 
   get isOver() {
-    return this.winner !== null || this.moves.length === this.owners.length;
+    return this.winner !== null || this.stoneCount === this.colours.length;
   }
 
-  get playerToMove() {
-    return this.moves.length % 2 === 0 ? this.firstPlayer : otherPlayer(this.firstPlayer);
+  get colourToMove() {
+    return this.moves.length % 2 === 0 ? this.start.first : otherColour(this.start.first);
   }
 
-  colourOf(player) {
-    return player === this.firstPlayer ? 'black' : 'white';
+  // The colour of the move at `index`.
+  colourOfMove(index) {
+    return index % 2 === 0 ? this.start.first : otherColour(this.start.first);
   }
 
   get lastMove() {
     return this.moves.at(-1) ?? null;
   }
 
-  // Places the stone of the player to move; the caller has checked that the cell is empty.
-  play(x, y, answer) {
-    const player = this.playerToMove;
-    this.owners[x + BoardSide * y] = player;
-    this.moves.push(answer ? { x, y, player, answer } : { x, y, player });
-    const line = this.#longLineThrough(x, y, player);
+  // Places a stone of the colour to move on `move`'s cell; the caller has checked that the cell is
+  // empty.
+  play(move) {
+    const colour = this.colourToMove;
+    this.colours[move.x + BoardSide * move.y] = colour;
+    this.moves.push(move);
+    const line = this.#longLineThrough(move.x, move.y, colour);
     if (line.length > 0) {
-      this.winner = player;
+      this.winner = colour;
       this.winningCells = line;
     }
   }
 
-  // Lifts the last stone and returns its move; a finished game goes on again.
+  // Lifts the last move's stone and returns the move; a finished game goes on again.
   takeBackLast() {
     const move = this.moves.pop();
-    this.recordMoves = Math.min(this.recordMoves, this.moves.length);
-    this.owners[move.x + BoardSide * move.y] = null;
+    this.colours[move.x + BoardSide * move.y] = null;
     this.winner = null;
     this.winningCells = [];
     return move;
@@ -102,52 +136,43 @@ export class Game {
 
   // The game as it stood after its first `count` moves.
   upTo(count) {
-    const game = Game.replay(this.moves.slice(0, count), this.firstPlayer);
-    game.recordMoves = Math.min(this.recordMoves, count);
+    const game = new Game(this.start);
+    for (const move of this.moves.slice(0, count)) game.play(move);
     return game;
   }
 
-  // Whether the game was won by a move that came from a record or a link.
-  get wonInRecord() {
-    return this.winner !== null && this.moves.length <= this.recordMoves;
+  // The empty cells where a stone of `colour` would make five or more in a row.
+  fiveCells(colour) {
+    const cells = [];
+    this.colours.forEach((owner, index) => {
+      if (owner !== null) return;
+      const [x, y] = [index % BoardSide, Math.floor(index / BoardSide)];
+      this.colours[index] = colour;
+      if (this.#longLineThrough(x, y, colour).length > 0) cells.push({ x, y });
+      this.colours[index] = null;
+    });
+    return cells;
   }
 
-  // The moves in the order played, as the brain takes a position: "x,y x,y ...".
-  get moveText() {
-    return this.moves.map(({ x, y }) => `${x},${y}`).join(' ');
+  // Every stone as the brain takes a position, with `colour`'s stones as its own: the set-up
+  // stones, then the moves in the order played, as a manager sends them.
+  stonesSeenBy(colour) {
+    const stone = (owner) => (owner === colour ? 'own' : 'opponent');
+    return [
+      ...Colours.flatMap((owner) => this.start[owner].map(({ x, y }) => ({ x, y, owner }))),
+      ...this.moves.map(({ x, y }, index) => ({ x, y, owner: this.colourOfMove(index) })),
+    ].map(({ x, y, owner }) => ({ x, y, stone: stone(owner) }));
   }
 
-  // The stones as the brain takes a position, with `player`'s stones as its own.
-  stonesSeenBy(player) {
-    return this.moves.map(({ x, y, player: owner }) => ({
-      x,
-      y,
-      stone: owner === player ? 'own' : 'opponent',
-    }));
-  }
-
-  toJSON() {
-    return { firstPlayer: this.firstPlayer, moves: this.moves, recordMoves: this.recordMoves };
-  }
-
-  // A game kept by toJSON(); throws when the data is not such a game.
-  static fromJSON(data) {
-    if (![Human, Brain].includes(data?.firstPlayer) || !Array.isArray(data.moves))
-      throw new Error('not a saved game');
-    const game = Game.replay(data.moves, data.firstPlayer);
-    game.recordMoves = Math.min(Number(data.recordMoves) || 0, game.moves.length);
-    return game;
-  }
-
-  // The cells of every line of five or more of `player`'s stones that runs through (x, y).
-  #longLineThrough(x, y, player) {
+  // The cells of every line of five or more of `colour`'s stones that runs through (x, y).
+  #longLineThrough(x, y, colour) {
     const cells = [];
     for (const [dx, dy] of Directions) {
       const line = [{ x, y }];
       for (const sign of [1, -1]) {
         let cx = x + sign * dx;
         let cy = y + sign * dy;
-        while (isOnBoard(cx, cy) && this.ownerAt(cx, cy) === player) {
+        while (isOnBoard(cx, cy) && this.colourAt(cx, cy) === colour) {
           line.push({ x: cx, y: cy });
           cx += sign * dx;
           cy += sign * dy;

@@ -1,0 +1,87 @@
+// Orvane's analysis of positions, for the side to move, at full depth: its answers (move, verdict,
+// line, candidates) are kept by position, for the board and for the report after a game. While
+// analysis is on, each position the board shows is analysed; the brain works on one of them at a
+// time, and when the board moves on meanwhile, only the latest position waits for its turn. Every
+// answer lands through one place, #receive, which is where reports of each finished depth would
+// land too.
+import { BrainFailure } from './brain_client.js';
+import { AnalysisLevel } from './levels.js';
+
+export class Analysis {
+  isOn = false;
+  #brain;
+  #onChange;
+  #answers = new Map(); // position key → Orvane's answer
+  #asking = null; // the key of the position the brain works on
+  #waiting = null; // { key, position }: the latest position shown, not yet asked
+
+  // `brain`: the BrainClient; `onChange(key)` hears when the answer for a position arrived.
+  constructor(brain, onChange) {
+    this.#brain = brain;
+    this.#onChange = onChange;
+  }
+
+  toggle() {
+    this.isOn = !this.isOn;
+    if (!this.isOn) this.#waiting = null;
+  }
+
+  // The board shows `position` (a Game): analyse it, if analysis is on and it is still open.
+  follow(position) {
+    const key = keyOf(position);
+    if (!this.isOn || position.isOver || this.#answers.has(key) || this.#asking === key) return;
+    this.#waiting = { key, position };
+    this.#askNext();
+  }
+
+  // Orvane's answer for `position`, or null while there is none.
+  answerFor(position) {
+    return this.#answers.get(keyOf(position)) ?? null;
+  }
+
+  // Orvane's answer for `position`, asked for now unless it is known already. Throws BrainFailure
+  // when the brain cannot answer.
+  async answer(position) {
+    const key = keyOf(position);
+    if (!this.#answers.has(key)) this.#receive(key, await this.#ask(position));
+    return this.#answers.get(key);
+  }
+
+  // Whether Orvane is working on `position`, or about to.
+  isWorkingOn(position) {
+    const key = keyOf(position);
+    return this.#asking === key || this.#waiting?.key === key;
+  }
+
+  async #askNext() {
+    if (this.#asking !== null || this.#waiting === null) return;
+    const { key, position } = this.#waiting;
+    this.#waiting = null;
+    this.#asking = key;
+    this.#onChange(key);
+    try {
+      this.#receive(key, await this.#ask(position));
+    } catch (error) {
+      // The brain's failure is the page's to tell; the position can be asked again.
+      if (!(error instanceof BrainFailure)) throw error;
+    } finally {
+      this.#asking = null;
+      this.#onChange(key);
+      this.#askNext();
+    }
+  }
+
+  #ask(position) {
+    return this.#brain.move(position.stonesSeenBy(position.colourToMove), { level: AnalysisLevel });
+  }
+
+  #receive(key, answer) {
+    this.#answers.set(key, { ...answer, level: AnalysisLevel });
+    this.#onChange(key);
+  }
+}
+
+// A position's key: its stones, by colour, and the side to move.
+function keyOf(position) {
+  return `${position.colourToMove}:${position.colours.map((colour) => colour?.[0] ?? '-').join('')}`;
+}

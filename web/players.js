@@ -1,0 +1,61 @@
+// Who plays each colour: a person at this device or Orvane. A game is played against Orvane (the
+// player takes one colour), by two people taking turns on one device, or by Orvane against itself.
+import { Black, Colours, White, otherColour } from './game.js';
+
+export const Human = 'human';
+export const Brain = 'brain';
+
+export const Modes = {
+  orvane: 'You against Orvane',
+  twoPlayers: 'Two players on this device',
+  selfPlay: 'Orvane against itself',
+};
+
+// { black, white }, each Human or Brain, for a game in `mode` where the player (against Orvane)
+// takes `humanColour`.
+export function playersFor(mode, humanColour = Black) {
+  if (mode === 'twoPlayers') return { black: Human, white: Human };
+  if (mode === 'selfPlay') return { black: Brain, white: Brain };
+  return { [humanColour]: Human, [otherColour(humanColour)]: Brain };
+}
+
+// The mode that `players` play in.
+export function modeOf(players) {
+  const brains = Colours.filter((colour) => players[colour] === Brain).length;
+  return ['twoPlayers', 'orvane', 'selfPlay'][brains];
+}
+
+// The colour the player takes against Orvane, or null in the other modes.
+export function humanColourOf(players) {
+  return modeOf(players) === 'orvane' ? Colours.find((colour) => players[colour] === Human) : null;
+}
+
+// Kept players, checked: a stray value gives the player black against Orvane.
+export function checkedPlayers(data) {
+  const valid = (value) => value === Human || value === Brain;
+  return valid(data?.black) && valid(data?.white)
+    ? { black: data.black, white: data.white }
+    : { black: Human, white: Brain };
+}
+
+// Who played a move, as the move list says it: Orvane's moves carry its answer, and against Orvane
+// every other move played here is the player's ("You", even one tried for Orvane's side); moves of
+// a record, or of two players, are nobody's in words.
+export function whoPlayed(move, players) {
+  if (move.answer) return 'Orvane';
+  return move.fromRecord || modeOf(players) !== 'orvane' ? '' : 'You';
+}
+
+// The players' names that a record of the game gives: those of the record it came from, or else
+// "Orvane" for Orvane, "You" for the player against it, the colour for each of two players.
+export function namesOf(tree) {
+  if (tree.names) return tree.names;
+  const mode = modeOf(tree.players);
+  const name = (colour) =>
+    tree.players[colour] === Brain ? 'Orvane' : mode === 'orvane' ? 'You' : capitalised(colour);
+  return { black: name(Black), white: name(White) };
+}
+
+function capitalised(word) {
+  return word[0].toUpperCase() + word.slice(1);
+}
