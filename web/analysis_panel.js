@@ -5,12 +5,18 @@ import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { cellName } from './coordinates.js';
 import { page } from './page_elements.js';
 
-// Shows the state of `analysis` for `position` (a Game), cells named in `style`.
-export function showAnalysis(analysis, position, style) {
+// Shows the state of `analysis` for `position` (a Game), cells named in `style`; while a position
+// is being set up (`editing`), the analysis waits until it is done.
+export function showAnalysis(analysis, position, { style, editing }) {
   page.analyse.setAttribute('aria-pressed', String(analysis.isOn));
   page.analyse.textContent = analysis.isOn ? 'Stop analysing' : 'Analyse';
   page.analysisText.hidden = page.analysisLineField.hidden = !analysis.isOn;
   if (!analysis.isOn) return;
+  if (editing) {
+    page.analysisText.classList.remove('busy');
+    page.analysisText.textContent = 'Orvane analyses the position once it is set up (Done).';
+    return;
+  }
   const answer = analysis.answerFor(position);
   page.analysisText.classList.toggle('busy', !answer && analysis.isWorkingOn(position));
   if (answer) page.analysisText.textContent = analysisWords(answer, position, style);
@@ -20,13 +26,19 @@ export function showAnalysis(analysis, position, style) {
   else page.analysisText.textContent = 'Orvane will analyse this position once the brain is free.';
 }
 
-// Orvane's answer for `position` in a sentence: its move for the side to move, what it sees, its
-// line and its figures.
-export function analysisWords(answer, position, style) {
+// Orvane's answer for `position` in words: its move for the side to move, what it sees, its line,
+// the candidates it weighed most (with their totals) and its figures.
+function analysisWords(answer, position, style) {
   const line = answer.line.map((cell) => cellName(cell, style)).join(' ');
+  const candidates = answer.candidates
+    .slice(0, 5)
+    .map((candidate) => `${cellName(candidate, style)} (${candidate.total})`)
+    .join(', ');
   return (
     `${capitalised(position.colourToMove)} to move: Orvane plays ${cellName(answer, style)}, ` +
-    `${verdictWords(answer, position)}. Its line: ${line}. ${capitalised(figures(answer))}.`
+    `${verdictWords(answer, position)}. Its line: ${line}.` +
+    (candidates ? ` Candidates: ${candidates}.` : '') +
+    ` ${capitalised(figures(answer))}.`
   );
 }
 

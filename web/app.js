@@ -266,7 +266,7 @@ async function continueGame() {
     gameChanged(undefined);
     const ending = game.isOver ? ` ${resultText(game, tree.players)}` : '';
     announce(`Orvane plays ${cellName(answer, settings.coordinates)}.${ending}`);
-    if (selfPlaying) selfPlay.moved();
+    if (selfPlaying) selfPlay.moved(game.isOver);
   }
   show();
 }
@@ -287,7 +287,7 @@ async function askForHint() {
 }
 
 function mayAskForHint() {
-  return review.isLive && mayPlayOn(game) && !editor.isOpen;
+  return review.isLive && mayPlayOn(game);
 }
 
 // The brain's answer for `position` at `level`, with the level and the milliseconds it took; null
@@ -374,7 +374,6 @@ function takeBackCount() {
 function openGame(opened, what) {
   if (opened.libraryId === null)
     opened.players = playersFor(page.mode.value, opened.game().colourToMove);
-  page.mode.value = modeOf(opened.players);
   replaceGame(opened);
   const moves = `${tree.line.length} ${tree.line.length === 1 ? 'move' : 'moves'}`;
   const ending = game.isOver ? resultText(game, tree.players) : 'You play the side to move.';
@@ -488,7 +487,7 @@ function show() {
     running: selfPlay.isRunning,
   });
   page.tryAgain.hidden = brain.state !== 'failed';
-  page.undo.disabled = takeBackCount() === 0 && !previousTree;
+  page.undo.disabled = editor.isOpen || (takeBackCount() === 0 && !previousTree);
   page.hint.disabled = !mayAskForHint();
   page.mode.value = mode;
   showLevelFields(mode);
@@ -500,9 +499,9 @@ function show() {
     lineMove: review.line?.move ?? null,
     style: settings.coordinates,
   });
-  showAnalysis(analysis, shown, settings.coordinates);
+  showAnalysis(analysis, shown, { style: settings.coordinates, editing: editor.isOpen });
   reportPanel.show(tree);
-  page.editBoard.disabled = editor.isOpen;
+  page.editBoard.disabled = page.newGame.disabled = editor.isOpen;
   showLevelNote(tree, game);
   page.link.value = records.linkTo(shownGame());
   storage.saveReviewPlace(review.place);

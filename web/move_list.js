@@ -94,11 +94,10 @@ export class MoveList {
       const choice = document.createElement('button');
       choice.type = 'button';
       choice.dataset.branch = this.#branches.push(node) - 1;
-      choice.textContent = `${index + 1}. ${cellName(node, style)}${length > 1 ? ` (${length} moves)` : ''}`;
-      choice.setAttribute(
-        'aria-label',
-        `Switch to the line of move ${index + 1}, ${before.colourToMove} ${cellName(node, style)}, ${length} ${length === 1 ? 'move' : 'moves'}`,
-      );
+      const moves = length > 1 ? ` (${length} moves)` : '';
+      choice.innerHTML =
+        `${index + 1}. ${cellName(node, style)}${moves}` +
+        `<span class="visually-hidden">, ${before.colourToMove}: switch to this line</span>`;
       row.append(choice);
     }
     return [row];

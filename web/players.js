@@ -5,12 +5,6 @@ import { Black, Colours, White, otherColour } from './game.js';
 export const Human = 'human';
 export const Brain = 'brain';
 
-export const Modes = {
-  orvane: 'You against Orvane',
-  twoPlayers: 'Two players on this device',
-  selfPlay: 'Orvane against itself',
-};
-
 // { black, white }, each Human or Brain, for a game in `mode` where the player (against Orvane)
 // takes `humanColour`.
 export function playersFor(mode, humanColour = Black) {
@@ -23,11 +17,6 @@ export function playersFor(mode, humanColour = Black) {
 export function modeOf(players) {
   const brains = Colours.filter((colour) => players[colour] === Brain).length;
   return ['twoPlayers', 'orvane', 'selfPlay'][brains];
-}
-
-// The colour the player takes against Orvane, or null in the other modes.
-export function humanColourOf(players) {
-  return modeOf(players) === 'orvane' ? Colours.find((colour) => players[colour] === Human) : null;
 }
 
 // Kept players, checked: a stray value gives the player black against Orvane.

@@ -33,8 +33,10 @@ export class SelfPlay {
     this.#moveAsked = false;
   }
 
-  // Orvane played a move: when running, the next one follows after a short pause.
-  moved() {
+  // Orvane played a move: when running, the next one follows after a short pause, unless the move
+  // ended the game (`gameOver`).
+  moved(gameOver) {
+    if (gameOver) this.stop();
     if (this.isRunning) setTimeout(() => this.#onMove(), RunPauseMilliseconds);
   }
 

@@ -13,7 +13,7 @@ import { checkedPlayers } from './players.js';
 // - mark: the report's mark on it ({ kind, better: { x, y } or null });
 // - comment: a record's own comment on it;
 // - fromRecord: true for a move that came from a record or a link rather than from play here.
-export class MoveNode {
+class MoveNode {
   children = [];
 
   constructor(parent, known = {}) {

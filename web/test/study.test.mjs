@@ -75,7 +75,7 @@ test('side lines: a move from an earlier position starts one; switch, promote, d
   assert.equal((await board.stones()).filter(Boolean).length, 4, 'a side line of two moves');
   const branches = () =>
     board.page.$$eval('#move-list .branches button', (buttons) =>
-      buttons.map((button) => button.textContent),
+      buttons.map((button) => button.firstChild.textContent),
     );
   assert.deepEqual(await branches(), ['3. 8,11 (2 moves)'], 'the main line is still there');
   assert.match(await lineKind(board), /a side line/);
