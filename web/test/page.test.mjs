@@ -529,6 +529,7 @@ test("Orvane's line for a won position: numbered stones in turn, and the five co
 
   await board.page.click('#heat-map');
   assert.ok((await board.page.$$('.cell.heat')).length > 0, 'the heat map shows the candidates');
+  await board.page.evaluate(() => window.scrollTo(0, 0));
   await board.page.screenshot({ path: screenshotFile });
 
   // The player answers as Orvane's line expects, then anywhere: the five must come with the move
