@@ -26,10 +26,12 @@ export class Analysis {
     if (!this.isOn) this.#waiting = null;
   }
 
-  // The board shows `position` (a Game): analyse it, if analysis is on and it is still open.
+  // The board shows `position` (a Game): analyse it, if analysis is on, the position is still open
+  // and the brain is ready (a brain that failed is asked again once it is back).
   follow(position) {
     const key = keyOf(position);
-    if (!this.isOn || position.isOver || this.#answers.has(key) || this.#asking === key) return;
+    if (!this.isOn || this.#brain.state !== 'ready' || position.isOver) return;
+    if (this.#answers.has(key) || this.#asking === key) return;
     this.#waiting = { key, position };
     this.#askNext();
   }

@@ -18,7 +18,7 @@ import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
 import { keepForOffline } from './offline.js';
 import { page } from './page_elements.js';
-import { Brain, Human, modeOf, playersFor } from './players.js';
+import { Brain, Human, modeOf, movesToTakeBack, playersFor } from './players.js';
 import { RecordActions } from './record_actions.js';
 import { Report } from './report.js';
 import { ReportPanel } from './report_panel.js';
@@ -154,8 +154,7 @@ function settingChanged(name) {
 
 function settingsChangedElsewhere() {
   reloadSettings();
-  view.setCoordinates(settings.coordinates);
-  show();
+  settingChanged('coordinates');
 }
 
 // The colour the player takes in a new game against Orvane.
@@ -181,7 +180,7 @@ function gameChanged(shown = null) {
 }
 
 function replaceGame(newTree) {
-  if (tree.line.length > 0 || tree.root.children.length > 0) {
+  if (tree.root.children.length > 0 || tree.game(0).stoneCount > 0) {
     previousTree = tree;
     storage.savePreviousGame(tree);
   }
@@ -244,14 +243,21 @@ function cellTouched(x, y) {
   continueGame();
 }
 
-// Asks the brain for its move whenever it is Orvane's turn at the end of the current line (when
-// Orvane plays itself, at the player's word).
+// Whether it is Orvane's turn at the end of the current line (when it plays itself, at the
+// player's word).
+function orvaneMayMove() {
+  const selfPlaying = modeOf(tree.players) === 'selfPlay';
+  return (
+    !game.isOver && tree.players[game.colourToMove] === Brain && (!selfPlaying || selfPlay.mayMove)
+  );
+}
+
+// Asks the brain for Orvane's move whenever it may move.
 async function continueGame() {
-  if (brain.state !== 'ready' || waiting || game.isOver || editor.isOpen || followingOtherTab)
+  if (brain.state !== 'ready' || waiting || editor.isOpen || followingOtherTab || !orvaneMayMove())
     return;
   const colour = game.colourToMove;
   const selfPlaying = modeOf(tree.players) === 'selfPlay';
-  if (tree.players[colour] !== Brain || (selfPlaying && !selfPlay.mayMove)) return;
   if (selfPlaying) selfPlay.moving();
   const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
   const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
@@ -345,7 +351,7 @@ function modeChanged() {
 function undo() {
   message = '';
   selfPlay.stop();
-  const count = takeBackCount();
+  const count = movesToTakeBack(tree.line, tree.players);
   if (count > 0) {
     for (let index = 0; index < count; index++) tree.takeBackLast();
     gameChanged();
@@ -358,15 +364,6 @@ function undo() {
   }
   show();
   continueGame();
-}
-
-// How many moves Undo takes back from the end of the current line: against Orvane, back to and
-// including the player's last move; otherwise the last move; never a move of a record.
-function takeBackCount() {
-  const moves = tree.line.filter((move) => !move.fromRecord);
-  if (modeOf(tree.players) !== 'orvane') return Math.min(moves.length, 1);
-  const player = moves.findLastIndex((move) => !move.answer);
-  return player < 0 ? 0 : moves.length - player;
 }
 
 // The game of a record, a link or the library replaces the game; from a record or a link the player
@@ -460,7 +457,8 @@ function overlays(position) {
 
 function show() {
   const shown = editor.isOpen ? editor.position : shownGame();
-  if (!editor.isOpen) analysis.follow(shown);
+  // Not the position that Orvane is about to answer: its answer tells the same.
+  if (!editor.isOpen && !(review.isLive && orvaneMayMove())) analysis.follow(shown);
   const canPlay = mayPlayOn(shown);
   view.show(shown, {
     playable: (x, y) => canPlay && shown.isEmpty(x, y),
@@ -487,7 +485,8 @@ function show() {
     running: selfPlay.isRunning,
   });
   page.tryAgain.hidden = brain.state !== 'failed';
-  page.undo.disabled = editor.isOpen || (takeBackCount() === 0 && !previousTree);
+  page.undo.disabled =
+    editor.isOpen || (movesToTakeBack(tree.line, tree.players) === 0 && !previousTree);
   page.hint.disabled = !mayAskForHint();
   page.mode.value = mode;
   showLevelFields(mode);

@@ -35,6 +35,16 @@ export function whoPlayed(move, players) {
   return move.fromRecord || modeOf(players) !== 'orvane' ? '' : 'You';
 }
 
+// How many moves Undo takes back from the end of `line` (a line of moves): against Orvane, back to
+// and including the player's last move, with Orvane's answers after it; otherwise the last move;
+// never a move of a record.
+export function movesToTakeBack(line, players) {
+  const moves = line.filter((move) => !move.fromRecord);
+  if (modeOf(players) !== 'orvane') return Math.min(moves.length, 1);
+  const player = moves.findLastIndex((move) => !move.answer);
+  return player < 0 ? 0 : moves.length - player;
+}
+
 // The players' names that a record of the game gives: those of the record it came from, or else
 // "Orvane" for Orvane, "You" for the player against it, the colour for each of two players.
 export function namesOf(tree) {
