@@ -220,7 +220,11 @@ Session::MoveRequest Session::readMoveRequestClock() const {
 }
 
 void Session::answerMove(MoveRequest& request) {
-  const TurnRequest turn{time_.turnSeconds(), time_.matchTimeLeft(), request.startTime, true};
+  TurnRequest turn;
+  turn.turnSeconds = time_.turnSeconds();
+  turn.matchTimeLeft = time_.matchTimeLeft();
+  turn.startTime = request.startTime;
+  turn.traceLine = true;
   const TurnOutcome outcome = PlayTurn(position_, turn, request.random, clock_);
   if (!outcome.move) {
     writeError("no empty cell is left");

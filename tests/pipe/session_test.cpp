@@ -294,7 +294,11 @@ TEST_P(SameEntryPointTest, AnswersWhatPlayTurnChooses) {
   const testing::FakeClock clock;
   Position position{MiddleGame, {}};
   RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
-  const TurnRequest request{c.turnSeconds, c.matchTimeLeft, centisecondsOfDay(clock.local), true};
+  TurnRequest request;
+  request.turnSeconds = c.turnSeconds;
+  request.matchTimeLeft = c.matchTimeLeft;
+  request.startTime = centisecondsOfDay(clock.local);
+  request.traceLine = true;
   const TurnOutcome outcome = PlayTurn(position, request, random, clock);
   ASSERT_TRUE(outcome.move.has_value());
 
