@@ -29,7 +29,7 @@ export class Analysis {
   // The board shows `position` (a Game): analyse it, if analysis is on, the position is still open
   // and the brain is ready (a brain that failed is asked again once it is back).
   follow(position) {
-    const key = keyOf(position);
+    const key = position.key;
     if (!this.isOn || this.#brain.state !== 'ready' || position.isOver) return;
     if (this.#answers.has(key) || this.#asking === key) return;
     this.#waiting = { key, position };
@@ -38,20 +38,20 @@ export class Analysis {
 
   // Orvane's answer for `position`, or null while there is none.
   answerFor(position) {
-    return this.#answers.get(keyOf(position)) ?? null;
+    return this.#answers.get(position.key) ?? null;
   }
 
   // Orvane's answer for `position`, asked for now unless it is known already. Throws BrainFailure
   // when the brain cannot answer.
   async answer(position) {
-    const key = keyOf(position);
+    const key = position.key;
     if (!this.#answers.has(key)) this.#receive(key, await this.#ask(position));
     return this.#answers.get(key);
   }
 
   // Whether Orvane is working on `position`, or about to.
   isWorkingOn(position) {
-    const key = keyOf(position);
+    const key = position.key;
     return this.#asking === key || this.#waiting?.key === key;
   }
 
@@ -74,16 +74,13 @@ export class Analysis {
   }
 
   #ask(position) {
-    return this.#brain.move(position.stonesSeenBy(position.colourToMove), { level: AnalysisLevel });
+    const { size, rule } = position;
+    const stones = position.stonesSeenBy(position.colourToMove);
+    return this.#brain.move(stones, { level: AnalysisLevel, size, rule });
   }
 
   #receive(key, answer) {
     this.#answers.set(key, { ...answer, level: AnalysisLevel });
     this.#onChange(key);
   }
-}
-
-// A position's key: its stones, by colour, and the side to move.
-function keyOf(position) {
-  return `${position.colourToMove}:${position.colours.map((colour) => colour?.[0] ?? '-').join('')}`;
 }

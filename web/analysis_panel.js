@@ -5,9 +5,9 @@ import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { cellName } from './coordinates.js';
 import { page } from './page_elements.js';
 
-// Shows the state of `analysis` for `position` (a Game), cells named in `style`; while a position
+// Shows the state of `analysis` for `position` (a Game), cells named by `naming`; while a position
 // is being set up (`editing`), the analysis waits until it is done.
-export function showAnalysis(analysis, position, { style, editing }) {
+export function showAnalysis(analysis, position, { naming, editing }) {
   page.analyse.setAttribute('aria-pressed', String(analysis.isOn));
   page.analyse.textContent = analysis.isOn ? 'Stop analysing' : 'Analyse';
   page.analysisText.hidden = page.analysisLineField.hidden = !analysis.isOn;
@@ -19,7 +19,7 @@ export function showAnalysis(analysis, position, { style, editing }) {
   }
   const answer = analysis.answerFor(position);
   page.analysisText.classList.toggle('busy', !answer && analysis.isWorkingOn(position));
-  if (answer) page.analysisText.textContent = analysisWords(answer, position, style);
+  if (answer) page.analysisText.textContent = analysisWords(answer, position, naming);
   else if (position.isOver) page.analysisText.textContent = 'The game is over in this position.';
   else if (analysis.isWorkingOn(position))
     page.analysisText.textContent = `Orvane is analysing the position for ${position.colourToMove}…`;
@@ -28,14 +28,14 @@ export function showAnalysis(analysis, position, { style, editing }) {
 
 // Orvane's answer for `position` in words: its move for the side to move, what it sees, its line,
 // the candidates it weighed most (with their totals) and its figures.
-function analysisWords(answer, position, style) {
-  const line = answer.line.map((cell) => cellName(cell, style)).join(' ');
+function analysisWords(answer, position, naming) {
+  const line = answer.line.map((cell) => cellName(cell, naming)).join(' ');
   const candidates = answer.candidates
     .slice(0, 5)
-    .map((candidate) => `${cellName(candidate, style)} (${candidate.total})`)
+    .map((candidate) => `${cellName(candidate, naming)} (${candidate.total})`)
     .join(', ');
   return (
-    `${capitalised(position.colourToMove)} to move: Orvane plays ${cellName(answer, style)}, ` +
+    `${capitalised(position.colourToMove)} to move: Orvane plays ${cellName(answer, naming)}, ` +
     `${verdictWords(answer, position)}. Its line: ${line}.` +
     (candidates ? ` Candidates: ${candidates}.` : '') +
     ` ${capitalised(figures(answer))}.`
@@ -46,7 +46,7 @@ function analysisWords(answer, position, style) {
 // deeply than the level asks; `game` is the position at the line's end.
 export function showLevelNote(tree, game) {
   const index = tree.line.findLastIndex((move) => move.answer);
-  const note = index < 0 ? '' : depthNote(tree.line[index].answer, game.upTo(index).stoneCount);
+  const note = index < 0 ? '' : depthNote(tree.line[index].answer, game.upTo(index));
   page.levelNote.hidden = note === '';
   page.levelNote.textContent = note ? `Orvane's last move: ${note}.` : '';
 }

@@ -43,14 +43,18 @@ export function figures(answer) {
   return `depth ${answer.depth} · ${nodes} · root verdict ${answer.verdict} · ${answer.seconds} s`;
 }
 
-// Why a move was searched less deeply than its level asks, or '' when it was not. The brain's
-// budget keeps the search to 6 plies while 4 stones or fewer stand on the board, and to 2 plies
-// from 268 stones on; `stonesBefore` is the number of stones it saw.
-export function depthNote(answer, stonesBefore) {
+// Why a move was searched less deeply than its level asks, or '' when it was not; `position` is the
+// position it was searched in. The brain's budget keeps the search to 6 plies while 4 stones or
+// fewer stand on the board, and to 2 plies on a crowded board, where the moves the brain would
+// still make if the board were filled (half the empty cells) are a sixth of its cells or fewer
+// (on 20 × 20 from 268 stones on).
+export function depthNote(answer, position) {
   if (answer.depth === 0 || answer.depth >= answer.level) return '';
-  if (stonesBefore <= 4)
+  const cells = position.size * position.size;
+  const movesLeft = Math.floor((cells + 1 - position.stoneCount) / 2);
+  if (position.stoneCount <= 4)
     return `searched ${answer.depth} plies, not ${answer.level}: early in the game Orvane looks at most 6 plies ahead`;
-  if (stonesBefore >= 268)
+  if (Math.floor(cells / movesLeft) >= 6)
     return `searched ${answer.depth} plies, not ${answer.level}: on a crowded board Orvane looks 2 plies ahead`;
   return `searched ${answer.depth} plies, not ${answer.level}`;
 }

@@ -12,10 +12,12 @@ import { boardOverlays } from './board_overlays.js';
 import { BoardView } from './board_view.js';
 import { BrainClient, BrainFailure } from './brain_client.js';
 import { cellName } from './coordinates.js';
-import { Black, Game, White } from './game.js';
+import { ForbiddenCells } from './forbidden_cells.js';
+import { Game } from './game.js';
 import { keepFinishedGame } from './library.js';
 import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
+import { gameWords, newGameTree } from './new_game_settings.js';
 import { keepForOffline } from './offline.js';
 import { page } from './page_elements.js';
 import { Brain, Human, modeOf, movesToTakeBack, playersFor } from './players.js';
@@ -27,7 +29,7 @@ import { connectReviewKeys } from './review_keys.js';
 import { showReviewPanel, shownMove } from './review_panel.js';
 import { SelfPlay } from './self_play.js';
 import { connectSettings, reloadSettings, settings, showLevelFields } from './settings.js';
-import { resultText, statusText } from './status_text.js';
+import { forbiddenText, noWinText, resultText, showStatus } from './status_text.js';
 import * as storage from './storage.js';
 import { GameTree } from './variations.js';
 import { connectZoom } from './zoom.js';
@@ -40,10 +42,7 @@ const brain = new BrainClient(show);
 const review = new Review();
 const view = new BoardView(page.board, {
   onPlay: cellTouched,
-  onPending: (x, y) => {
-    announce(`${cellName({ x, y }, settings.coordinates)}: tap it again to play there.`);
-    show();
-  },
+  onPending: (x, y) => tell(`${cellName({ x, y }, naming())}: tap it again to play there.`),
 });
 const moveList = new MoveList(page.moveList, {
   onSelect: reviewTo,
@@ -55,6 +54,7 @@ const moveList = new MoveList(page.moveList, {
   },
 });
 const analysis = new Analysis(brain, show);
+const forbiddenCells = new ForbiddenCells(brain, show);
 const report = new Report(analysis, show);
 const reportPanel = new ReportPanel(report, {
   current: () => tree,
@@ -73,7 +73,7 @@ const records = new RecordActions({
 });
 const library = new LibraryView({ onOpen: openGame, announce });
 
-let tree = new GameTree({ players: playersFor('orvane', humanColour()) });
+let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
 let previousTree = null; // the game that "New game", a set-up position or a record replaced
 let changes = 0; // counts changes of the game, so that an answer to an older position is dropped
@@ -81,6 +81,7 @@ let waiting = null; // { text, request } while the brain works on a question
 let hint = null; // { x, y } suggested for the player, until the game changes
 let message = ''; // what the status says about the last action, until the next
 let followingOtherTab = false; // the game came from another tab, which plays Orvane's move
+let checkingForbidden = false; // a move of black's in renju waits for its forbidden cells
 
 start();
 
@@ -88,16 +89,13 @@ async function start() {
   // Opened as a file, the page cannot load its brain: the page itself says how to serve it.
   if (location.protocol === 'file:') return;
   document.body.dataset.started = 'yes';
-  connectSettings(settingChanged);
+  connectSettings(show);
   connectControls();
   connectZoom();
-  view.setCoordinates(settings.coordinates);
-
   const kept = storage.loadGame();
   if (kept instanceof Error) message = `A new game: ${kept.message}.`;
   else if (kept) tree = kept;
-  const previous = storage.loadPreviousGame();
-  previousTree = previous instanceof GameTree ? previous : null;
+  previousTree = storage.loadPreviousGame();
   game = tree.game();
   review.restore(storage.loadReviewPlace(), tree.line.length, (index) =>
     tree.line[index].answer ? tree.line[index].answer.line.length : 0,
@@ -147,19 +145,9 @@ function connectControls() {
   });
 }
 
-function settingChanged(name) {
-  if (name === 'coordinates') view.setCoordinates(settings.coordinates);
-  show();
-}
-
 function settingsChangedElsewhere() {
   reloadSettings();
-  settingChanged('coordinates');
-}
-
-// The colour the player takes in a new game against Orvane.
-function humanColour() {
-  return settings.firstPlayer === Human ? Black : White;
+  show();
 }
 
 // The game's tree changed (or its current line): keep it, drop what belonged to the old position,
@@ -193,8 +181,7 @@ function replaceGame(newTree) {
 function followOtherTab() {
   const kept = storage.loadGame();
   if (!(kept instanceof GameTree) || JSON.stringify(kept) === JSON.stringify(tree)) return;
-  const previous = storage.loadPreviousGame();
-  previousTree = previous instanceof GameTree ? previous : null;
+  previousTree = storage.loadPreviousGame();
   tree = kept;
   changes++;
   hint = null;
@@ -218,29 +205,47 @@ function shownGame() {
 // Whether the player may play on `position`, the position shown: while looking back any side may
 // start a side line; at the end of the line only a side that a person plays.
 function mayPlayOn(position) {
-  const brainNeeded = modeOf(tree.players) !== 'twoPlayers';
+  // Renju's forbidden cells are the brain's to find.
+  const brainNeeded = modeOf(tree.players) !== 'twoPlayers' || position.rule === 'renju';
   if (editor.isOpen || (brainNeeded && brain.state !== 'ready') || waiting || position.isOver)
     return false;
   return !review.isLive || tree.players[position.colourToMove] === Human;
 }
 
-function cellTouched(x, y) {
+async function cellTouched(x, y) {
   if (editor.isOpen) {
-    editor.touch(x, y, settings.coordinates);
+    editor.touch(x, y, naming());
     return;
   }
   const position = shownGame();
-  if (!mayPlayOn(position)) return;
+  if (!mayPlayOn(position) || checkingForbidden) return;
   if (!position.isEmpty(x, y)) {
-    announce(`${cellName({ x, y }, settings.coordinates)} is taken.`);
+    announce(`${cellName({ x, y }, naming())} is taken.`);
     return;
+  }
+  // In renju black's move is checked first: a forbidden cell is refused with its reason.
+  if (ForbiddenCells.apply(position)) {
+    checkingForbidden = true;
+    const cells = await forbiddenCells.of(position).finally(() => (checkingForbidden = false));
+    const forbidden = cells.find((cell) => cell.x === x && cell.y === y);
+    if (shownGame().key !== position.key) return;
+    if (forbidden) return tell(forbiddenText({ x, y }, forbidden.reason, naming()));
   }
   message = '';
   const node = tree.play(review.shown, x, y);
   gameChanged(node.path.length === tree.line.length ? null : node.path.length);
-  if (game.isOver && review.isLive) announce(resultText(game, tree.players));
+  announceOutcome('');
   show();
   continueGame();
+}
+
+// Tells how the move just played at the end of the line stands: `words` (what was played), then
+// the result, or why a row of five or more did not win.
+function announceOutcome(words) {
+  if (!review.isLive) return announce(words);
+  const outcome = game.isOver ? resultText(game, tree.players) : noWinText(game);
+  if (game.noWin) message = outcome;
+  announce([words, outcome].filter(Boolean).join(' '));
 }
 
 // Whether it is Orvane's turn at the end of the current line (when it plays itself, at the
@@ -261,7 +266,7 @@ async function continueGame() {
   if (selfPlaying) selfPlay.moving();
   const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
   const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
-  const answer = await ask(thinking, game.stonesSeenBy(colour), level);
+  const answer = await ask(thinking, game, level);
   if (!answer) return;
   if (!game.isEmpty(answer.x, answer.y)) {
     message = `Orvane answered ${answer.x},${answer.y}, which is not an empty cell.`;
@@ -270,8 +275,7 @@ async function continueGame() {
     const { milliseconds, ...kept } = answer;
     tree.play(tree.line.length, answer.x, answer.y, { answer: kept, milliseconds });
     gameChanged(undefined);
-    const ending = game.isOver ? ` ${resultText(game, tree.players)}` : '';
-    announce(`Orvane plays ${cellName(answer, settings.coordinates)}.${ending}`);
+    announceOutcome(`Orvane plays ${cellName(answer, naming())}.`);
     if (selfPlaying) selfPlay.moved(game.isOver);
   }
   show();
@@ -280,14 +284,10 @@ async function continueGame() {
 async function askForHint() {
   if (!mayAskForHint()) return;
   const position = game;
-  const answer = await ask(
-    'Orvane is looking for a move for you…',
-    position.stonesSeenBy(position.colourToMove),
-    settings.level,
-  );
+  const answer = await ask('Orvane is looking for a move for you…', position, settings.level);
   if (!answer) return;
   hint = { x: answer.x, y: answer.y, label: 'hint' };
-  message = `Hint: Orvane would play ${cellName(answer, settings.coordinates)} for you (${verdictWords(answer, position)}).`;
+  message = `Hint: Orvane would play ${cellName(answer, naming())} for you (${verdictWords(answer, position)}).`;
   announce(message);
   show();
 }
@@ -296,9 +296,9 @@ function mayAskForHint() {
   return review.isLive && mayPlayOn(game);
 }
 
-// The brain's answer for `position` at `level`, with the level and the milliseconds it took; null
-// when the game changed meanwhile (the game as it now stands is taken up instead) or the brain
-// failed (the status then says so, with "Try again").
+// The brain's answer for the side to move in `position` (a Game) at `level`, with the level and the
+// milliseconds it took; null when the game changed meanwhile (the game as it now stands is taken up
+// instead) or the brain failed (the status then says so, with "Try again").
 async function ask(text, position, level) {
   const asked = changes;
   const request = {};
@@ -306,7 +306,8 @@ async function ask(text, position, level) {
   show();
   const started = performance.now();
   try {
-    const answer = await brain.move(position, { level });
+    const stones = position.stonesSeenBy(position.colourToMove);
+    const answer = await brain.move(stones, { level, size: position.size, rule: position.rule });
     const milliseconds = Math.round(performance.now() - started);
     return asked === changes ? { ...answer, level, milliseconds } : null;
   } catch (error) {
@@ -328,7 +329,7 @@ async function tryAgain() {
 }
 
 function newGame() {
-  replaceGame(new GameTree({ players: playersFor(page.mode.value, humanColour()) }));
+  replaceGame(newGameTree(page.mode.value));
   message = previousTree ? 'A new game. Undo brings back the game before.' : '';
   show();
   continueGame();
@@ -431,6 +432,11 @@ function deleteLine() {
   tell(`The side line from move ${first.path.length} is deleted.`);
 }
 
+// How cells are named: in the player's style, on the game's board.
+function naming() {
+  return { style: settings.coordinates, size: game.size };
+}
+
 function tell(text) {
   message = text;
   announce(text);
@@ -439,7 +445,7 @@ function tell(text) {
 
 // What lies over the stones of `position`, the position shown (nothing while a position is set up).
 function overlays(position) {
-  if (editor.isOpen) return { style: settings.coordinates };
+  if (editor.isOpen) return { naming: naming() };
   return {
     ...boardOverlays({
       position,
@@ -451,7 +457,7 @@ function overlays(position) {
       analysisLine: page.analysisLine.checked,
       settings,
     }),
-    style: settings.coordinates,
+    naming: naming(),
   };
 }
 
@@ -460,21 +466,18 @@ function show() {
   // Not the position that Orvane is about to answer: its answer tells the same.
   if (!editor.isOpen && !(review.isLive && orvaneMayMove())) analysis.follow(shown);
   const canPlay = mayPlayOn(shown);
+  view.setBoard(naming());
   view.show(shown, {
     playable: (x, y) => canPlay && shown.isEmpty(x, y),
+    forbidden: editor.isOpen ? [] : (forbiddenCells.known(shown) ?? []),
     ...overlays(shown),
   });
+  page.gameWords.textContent = gameWords(shown.start);
   page.board.dataset.toMove = shown.colourToMove;
   page.board.classList.toggle('waiting', !canPlay && !editor.isOpen);
 
   const mode = modeOf(tree.players);
-  const busy = brain.state === 'loading' || waiting !== null;
-  page.status.classList.toggle('busy', busy);
-  page.status.dataset.winner =
-    review.isLive && !busy && game.winner && !game.lastMove?.fromRecord && mode === 'orvane'
-      ? tree.players[game.winner]
-      : '';
-  page.status.textContent = statusText({
+  showStatus({
     brain,
     waiting,
     message,
@@ -484,7 +487,6 @@ function show() {
     players: tree.players,
     running: selfPlay.isRunning,
   });
-  page.tryAgain.hidden = brain.state !== 'failed';
   page.undo.disabled =
     editor.isOpen || (movesToTakeBack(tree.line, tree.players) === 0 && !previousTree);
   page.hint.disabled = !mayAskForHint();
@@ -492,13 +494,13 @@ function show() {
   showLevelFields(mode);
   selfPlay.show(mode === 'selfPlay', brain.state === 'ready' && !game.isOver && !editor.isOpen);
 
-  showReviewPanel(review, tree, game, settings.coordinates);
+  showReviewPanel(review, tree, game, naming());
   moveList.show(tree, game, {
     shown: review.shown,
     lineMove: review.line?.move ?? null,
-    style: settings.coordinates,
+    naming: naming(),
   });
-  showAnalysis(analysis, shown, { style: settings.coordinates, editing: editor.isOpen });
+  showAnalysis(analysis, shown, { naming: naming(), editing: editor.isOpen });
   reportPanel.show(tree);
   page.editBoard.disabled = page.newGame.disabled = editor.isOpen;
   showLevelNote(tree, game);

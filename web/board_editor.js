@@ -3,12 +3,14 @@
 // colour on a cell, or takes one away, and the side to move is chosen apart. "Done" hands over the
 // position, checked: no five may stand on it already.
 import { cellName } from './coordinates.js';
-import { Black, BoardSide, Colours, Game, White } from './game.js';
+import { Black, Colours, Game, White } from './game.js';
 import { page } from './page_elements.js';
+import { sideToMoveProblem } from './rules.js';
 
 export class BoardEditor {
   isOpen = false;
   #colours = []; // the edited board, a colour or null for each cell
+  #board = null; // { size, rule } of the position set up
   #onDone;
   #onChange;
   #announce;
@@ -32,6 +34,7 @@ export class BoardEditor {
   // Opens the editor on `position` (a Game): its stones, its side to move.
   open(position) {
     this.#colours = [...position.colours];
+    this.#board = { size: position.size, rule: position.rule };
     page.editorToMove.value = position.colourToMove;
     this.isOpen = true;
     page.editor.hidden = false;
@@ -48,12 +51,12 @@ export class BoardEditor {
 
   // What a touch on (x, y) does: the chosen colour's stone, or on a stone of that colour (or with
   // "Removes a stone" chosen), an empty cell.
-  touch(x, y, style) {
-    const index = x + BoardSide * y;
+  touch(x, y, naming) {
+    const index = x + this.#board.size * y;
     const tool = page.editor.querySelector('input[name="editor-tool"]:checked').value;
     this.#colours[index] = tool === 'empty' || this.#colours[index] === tool ? null : tool;
     const now = this.#colours[index];
-    this.#tell(`${cellName({ x, y }, style)}: ${now ? `${now} stone` : 'empty'}.`);
+    this.#tell(`${cellName({ x, y }, naming)}: ${now ? `${now} stone` : 'empty'}.`);
     this.#onChange();
   }
 
@@ -68,18 +71,21 @@ export class BoardEditor {
   }
 
   #start() {
+    const { size, rule } = this.#board;
     const cells = (colour) =>
       this.#colours.flatMap((owner, index) =>
-        owner === colour ? [{ x: index % BoardSide, y: Math.floor(index / BoardSide) }] : [],
+        owner === colour ? [{ x: index % size, y: Math.floor(index / size) }] : [],
       );
     const [black, white] = Colours.map(cells);
-    return { black, white, first: page.editorToMove.value === White ? White : Black };
+    return { size, rule, black, white, first: page.editorToMove.value === White ? White : Black };
   }
 
   #done() {
     const start = this.#start();
     try {
       Game.startingFrom(start);
+      const problem = sideToMoveProblem(start);
+      if (problem) throw new Error(problem);
     } catch (error) {
       this.#tell(`${error.message} Change it before it is played.`);
       return;

@@ -1,16 +1,17 @@
 // A picture of the board as a PNG: the wood, the grid with its coordinates, the stones with their
 // numbers when they are shown, the last move, the five, Orvane's line as numbered see-through
 // stones when it is shown, and the report's marks.
+import { starPoints } from './board_view.js';
 import { columnLabel, rowLabel } from './coordinates.js';
-import { BoardSide } from './game.js';
 
 const Cell = 36; // pixels
 const Margin = Cell * 1.3; // room for the coordinates
-const Size = Math.round(2 * Margin + (BoardSide - 1) * Cell);
 
 // Resolves to the PNG of `game` (a Game) with `ghosts` ([{ x, y, colour, number }]) and `marks`
-// ([{ x, y, kind }]) laid over it; `numbers` numbers the stones; cells are labelled in `style`.
-export function boardPicture(game, { ghosts = [], marks = [], numbers = false, style }) {
+// ([{ x, y, kind }]) laid over it; `numbers` numbers the stones; cells are labelled by `naming`.
+export function boardPicture(game, { ghosts = [], marks = [], numbers = false, naming }) {
+  const side = game.size;
+  const Size = Math.round(2 * Margin + (side - 1) * Cell);
   const canvas = document.createElement('canvas');
   canvas.width = canvas.height = Size;
   const context = canvas.getContext('2d');
@@ -24,30 +25,29 @@ export function boardPicture(game, { ghosts = [], marks = [], numbers = false, s
 
   context.strokeStyle = 'rgba(70, 42, 10, 0.8)';
   context.lineWidth = 1;
-  for (let index = 0; index < BoardSide; index++) {
-    line(context, centre(index), centre(0), centre(index), centre(BoardSide - 1));
-    line(context, centre(0), centre(index), centre(BoardSide - 1), centre(index));
+  for (let index = 0; index < side; index++) {
+    line(context, centre(index), centre(0), centre(index), centre(side - 1));
+    line(context, centre(0), centre(index), centre(side - 1), centre(index));
   }
   context.fillStyle = 'rgba(70, 42, 10, 0.8)';
-  for (const x of [4, BoardSide - 5])
-    for (const y of [4, BoardSide - 5]) disc(context, centre(x), centre(y), Cell * 0.1);
+  for (const { x, y } of starPoints(side)) disc(context, centre(x), centre(y), Cell * 0.1);
 
   context.fillStyle = '#5a3607';
   context.font = `600 ${Cell * 0.42}px sans-serif`;
   context.textAlign = 'center';
   context.textBaseline = 'middle';
-  for (let index = 0; index < BoardSide; index++) {
+  for (let index = 0; index < side; index++) {
     for (const edge of [Margin * 0.45, Size - Margin * 0.45]) {
-      context.fillText(columnLabel(index, style), centre(index), edge);
-      context.fillText(rowLabel(index, style), edge, centre(index));
+      context.fillText(columnLabel(index, naming), centre(index), edge);
+      context.fillText(rowLabel(index, naming), edge, centre(index));
     }
   }
 
-  const moveNumbers = new Map(game.moves.map(({ x, y }, index) => [x + BoardSide * y, index + 1]));
-  const winning = new Set(game.winningCells.map(({ x, y }) => x + BoardSide * y));
+  const moveNumbers = new Map(game.moves.map(({ x, y }, index) => [x + side * y, index + 1]));
+  const winning = new Set(game.winningCells.map(({ x, y }) => x + side * y));
   game.colours.forEach((colour, index) => {
     if (colour === null) return;
-    const [x, y] = [centre(index % BoardSide), centre(Math.floor(index / BoardSide))];
+    const [x, y] = [centre(index % side), centre(Math.floor(index / side))];
     stone(context, x, y, colour, 1);
     const number = numbers ? moveNumbers.get(index) : undefined;
     if (number !== undefined) label(context, x, y, number, colour);

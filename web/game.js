@@ -1,27 +1,20 @@
-// One line of play on the board: the stones set up before the first move (an empty board unless a
-// position was set up), the moves in turn from there, and whether five or more in a row have ended
-// it. Freestyle: a line of six or more counts as five. Stones are black or white; without a set-up
-// position black moves first.
+// One line of play on the board: the board's size and the rule, the stones set up before the
+// first move (an empty board unless a position was set up), the moves in turn from there, and
+// whether a five under the rule has ended it (see rules.js). Stones are black or white; without a
+// set-up position black moves first.
+import { DefaultRule, DefaultSize, rowsThrough } from './rules.js';
 
-export const BoardSide = 20;
 export const Black = 'black';
 export const White = 'white';
 export const Colours = [Black, White];
 
-// The empty board, black to move.
-export const EmptyStart = Object.freeze({ black: [], white: [], first: Black });
+// The empty board of `size` under `rule`, black to move.
+export function emptyStart(size = DefaultSize, rule = DefaultRule) {
+  return { size, rule, black: [], white: [], first: Black };
+}
 
-const Directions = [
-  [1, 0],
-  [0, 1],
-  [1, 1],
-  [1, -1],
-];
-
-export function isOnBoard(x, y) {
-  return (
-    Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < BoardSide && y >= 0 && y < BoardSide
-  );
+export function isOnBoard(x, y, size) {
+  return Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < size && y >= 0 && y < size;
 }
 
 export function otherColour(colour) {
@@ -29,18 +22,22 @@ export function otherColour(colour) {
 }
 
 export class Game {
-  // start: { black: [{ x, y }], white: [{ x, y }], first: colour }, the stones set up before the
-  // first move and the colour that moves first.
-  constructor(start = EmptyStart) {
+  // start: { size, rule, black: [{ x, y }], white: [{ x, y }], first: colour }, the board's size
+  // and the rule, the stones set up before the first move and the colour that moves first.
+  constructor(start = emptyStart()) {
     this.start = start;
-    this.colours = new Array(BoardSide * BoardSide).fill(null);
+    this.size = start.size;
+    this.rule = start.rule;
+    this.colours = new Array(this.size * this.size).fill(null);
     // The moves in order, each an object with at least { x, y } (a move of the game's tree, with
     // what is known about it).
     this.moves = [];
     this.winner = null;
     this.winningCells = [];
+    // Why the last move's row of five or more did not win ('overline' or 'closed'), or null.
+    this.noWin = null;
     for (const colour of Colours) {
-      for (const { x, y } of start[colour]) this.colours[x + BoardSide * y] = colour;
+      for (const { x, y } of start[colour]) this.colours[x + this.size * y] = colour;
     }
   }
 
@@ -58,14 +55,15 @@ export class Game {
 
   // The position `start`, checked: every stone on the board, one to a cell, and no five yet.
   static startingFrom(start) {
-    const game = new Game({ black: [], white: [], first: start.first });
+    const game = new Game({ ...start, black: [], white: [] });
     for (const colour of Colours) {
       for (const { x, y } of start[colour]) {
-        if (!isOnBoard(x, y)) throw new Error(`The ${colour} stone ${x},${y} is off the board.`);
+        if (!isOnBoard(x, y, game.size))
+          throw new Error(`The ${colour} stone ${x},${y} is off the board.`);
         if (!game.isEmpty(x, y)) throw new Error(`Two stones stand on ${x},${y}.`);
-        game.colours[x + BoardSide * y] = colour;
-        if (game.#longLineThrough(x, y, colour).length > 0)
-          throw new Error(`The position already holds five ${colour} stones in a row.`);
+        game.colours[x + game.size * y] = colour;
+        if (game.#rowsThrough(x, y, colour).five.length > 0)
+          throw new Error(`The position already holds a five of ${colour}'s.`);
       }
     }
     game.start = start;
@@ -75,20 +73,21 @@ export class Game {
   // Plays `move` after checking that it may be played; `where()` names it in an Error.
   playChecked(move, where) {
     const { x, y } = move;
-    if (!isOnBoard(x, y))
-      throw new Error(`${where()}: that cell is off the ${BoardSide} × ${BoardSide} board.`);
+    if (!isOnBoard(x, y, this.size))
+      throw new Error(`${where()}: that cell is off the ${this.size} × ${this.size} board.`);
     if (this.winner !== null)
       throw new Error(`${where()}: the game was already won by move ${this.moves.length}.`);
     if (!this.isEmpty(x, y)) throw new Error(`${where()}: that cell is already taken.`);
     this.play(move);
   }
 
+  // The colour of the stone on (x, y): null for an empty cell, undefined off the board.
   colourAt(x, y) {
-    return this.colours[x + BoardSide * y];
+    return isOnBoard(x, y, this.size) ? this.colours[x + this.size * y] : undefined;
   }
 
   isEmpty(x, y) {
-    return isOnBoard(x, y) && this.colourAt(x, y) === null;
+    return this.colourAt(x, y) === null;
   }
 
   get stoneCount() {
@@ -108,6 +107,12 @@ export class Game {
     return index % 2 === 0 ? this.start.first : otherColour(this.start.first);
   }
 
+  // The position as a key: the game's rule and size, the stones and the side to move.
+  get key() {
+    const stones = this.colours.map((colour) => colour?.[0] ?? '-').join('');
+    return `${this.rule}:${this.size}:${this.colourToMove}:${stones}`;
+  }
+
   get lastMove() {
     return this.moves.at(-1) ?? null;
   }
@@ -116,21 +121,23 @@ export class Game {
   // empty.
   play(move) {
     const colour = this.colourToMove;
-    this.colours[move.x + BoardSide * move.y] = colour;
+    this.colours[move.x + this.size * move.y] = colour;
     this.moves.push(move);
-    const line = this.#longLineThrough(move.x, move.y, colour);
-    if (line.length > 0) {
+    const { five, noWin } = this.#rowsThrough(move.x, move.y, colour);
+    this.noWin = noWin;
+    if (five.length > 0) {
       this.winner = colour;
-      this.winningCells = line;
+      this.winningCells = five;
     }
   }
 
   // Lifts the last move's stone and returns the move; a finished game goes on again.
   takeBackLast() {
     const move = this.moves.pop();
-    this.colours[move.x + BoardSide * move.y] = null;
+    this.colours[move.x + this.size * move.y] = null;
     this.winner = null;
     this.winningCells = [];
+    this.noWin = null;
     return move;
   }
 
@@ -141,14 +148,14 @@ export class Game {
     return game;
   }
 
-  // The empty cells where a stone of `colour` would make five or more in a row.
+  // The empty cells where a stone of `colour` would make a five that wins under the rule.
   fiveCells(colour) {
     const cells = [];
     this.colours.forEach((owner, index) => {
       if (owner !== null) return;
-      const [x, y] = [index % BoardSide, Math.floor(index / BoardSide)];
+      const [x, y] = [index % this.size, Math.floor(index / this.size)];
       this.colours[index] = colour;
-      if (this.#longLineThrough(x, y, colour).length > 0) cells.push({ x, y });
+      if (this.#rowsThrough(x, y, colour).five.length > 0) cells.push({ x, y });
       this.colours[index] = null;
     });
     return cells;
@@ -164,22 +171,7 @@ export class Game {
     ].map(({ x, y, owner }) => ({ x, y, stone: stone(owner) }));
   }
 
-  // The cells of every line of five or more of `colour`'s stones that runs through (x, y).
-  #longLineThrough(x, y, colour) {
-    const cells = [];
-    for (const [dx, dy] of Directions) {
-      const line = [{ x, y }];
-      for (const sign of [1, -1]) {
-        let cx = x + sign * dx;
-        let cy = y + sign * dy;
-        while (isOnBoard(cx, cy) && this.colourAt(cx, cy) === colour) {
-          line.push({ x: cx, y: cy });
-          cx += sign * dx;
-          cy += sign * dy;
-        }
-      }
-      if (line.length >= 5) cells.push(...line);
-    }
-    return cells;
+  #rowsThrough(x, y, colour) {
+    return rowsThrough((cx, cy) => this.colourAt(cx, cy), x, y, colour, this.rule);
   }
 }

@@ -5,7 +5,9 @@ import { download } from './downloads.js';
 import { deleteGame, keepTree, listGames } from './library.js';
 import { page } from './page_elements.js';
 import { Brain, modeOf, namesOf, playersFor } from './players.js';
-import { isoDateOf, readRecord, recordDate, writeSgf } from './records.js';
+import { isoDateOf, recordDate, writeSgf } from './records.js';
+import { readWithRule } from './rule_picker.js';
+import { Rules } from './rules.js';
 import { GameTree } from './variations.js';
 
 export class LibraryView {
@@ -26,7 +28,7 @@ export class LibraryView {
     page.libraryFile.addEventListener('change', () => this.#import());
   }
 
-  // Lists the kept games again, when the library is open.
+  // Lists the kept games again, when the library is open, and says how many there are.
   async refresh() {
     if (!page.library.open) return;
     try {
@@ -49,8 +51,8 @@ export class LibraryView {
     const entry = this.#games[Number(button.closest('li').dataset.index)];
     if (button.classList.contains('delete')) {
       await deleteGame(entry.id);
-      this.#tell(`The game of ${dateWords(entry.date)} is deleted.`);
       await this.refresh();
+      this.#tell(`The game of ${dateWords(entry.date)} is deleted.`);
       return;
     }
     const tree = GameTree.fromJSON(entry.tree);
@@ -76,8 +78,11 @@ export class LibraryView {
     const file = page.libraryFile.files[0];
     page.libraryFile.value = '';
     if (!file) return;
+    let told;
     try {
-      const { games } = readRecord(await file.text());
+      const record = await readWithRule(await file.text(), file.name);
+      if (!record) return;
+      const { games } = record;
       const kept = new Set((await listGames()).map((entry) => sgfOf(entry.tree, entry.date)));
       let added = 0;
       for (const { tree, date } of games) {
@@ -87,14 +92,14 @@ export class LibraryView {
         await keepTree(tree, iso);
         added++;
       }
-      this.#tell(
+      told =
         `${file.name}: ${added} of its ${games.length} games added` +
-          (added < games.length ? ', the others were there already.' : '.'),
-      );
+        (added < games.length ? ', the others were there already.' : '.');
     } catch (error) {
-      this.#tell(`${file.name} was not imported. ${error.message}`);
+      told = `${file.name} was not imported. ${error.message}`;
     }
     await this.refresh();
+    this.#tell(told);
   }
 
   #tell(text) {
@@ -118,7 +123,7 @@ function item(entry, index) {
     dateWords(entry.date),
     resultWords(entry),
     levels,
-    entry.rule,
+    `${Rules[entry.rule]?.name ?? entry.rule} on ${entry.size ?? 20} × ${entry.size ?? 20}`,
     `${entry.moves} moves`,
   ]
     .filter(Boolean)

@@ -26,24 +26,24 @@ export class MoveList {
 
   // `tree`: the game's tree, whose current line is listed; `game`: the position at its end;
   // `shown`: the moves on the board; `lineMove`: the index of the move whose line is shown, or null;
-  // `style`: how cells are named.
-  show(tree, game, { shown, lineMove, style }) {
+  // `naming`: how cells are named.
+  show(tree, game, { shown, lineMove, naming }) {
     this.#branches = [];
     const line = tree.line;
     const items = [];
     let before = game.upTo(0);
     line.forEach((move, index) => {
-      items.push(this.#item(tree, move, index, { before, game, shown, lineMove, style }));
-      items.push(...this.#branchRow(move.parent.children, move, index, before, style));
+      items.push(this.#item(tree, move, index, { before, game, shown, lineMove, naming }));
+      items.push(...this.#branchRow(move.parent.children, move, index, before, naming));
       before.play(move);
     });
     const end = line.at(-1) ?? tree.root;
-    items.push(...this.#branchRow(end.children, null, line.length, before, style));
+    items.push(...this.#branchRow(end.children, null, line.length, before, naming));
     this.#list.replaceChildren(...items);
     this.#scrollTo(this.#list.querySelector('[aria-current]'));
   }
 
-  #item(tree, move, index, { before, game, shown, lineMove, style }) {
+  #item(tree, move, index, { before, game, shown, lineMove, naming }) {
     const item = document.createElement('li');
     const current = lineMove === null ? index === shown - 1 : index === lineMove;
     if (current) item.setAttribute('aria-current', 'step');
@@ -54,7 +54,7 @@ export class MoveList {
     const head = button('move', index);
     head.innerHTML =
       `<span class="number">${index + 1}.</span> <span class="swatch ${colour}"></span>` +
-      `<span class="visually-hidden">${colour}</span> ${cellName(move, style)} ` +
+      `<span class="visually-hidden">${colour}</span> ${cellName(move, naming)} ` +
       `<span class="who">${whoPlayed(move, tree.players)}</span>` +
       (side ? '<span class="visually-hidden">, side line</span>' : '');
     item.append(head);
@@ -64,9 +64,7 @@ export class MoveList {
       const words = span('words', madeFive ? 'five in a row' : verdictWords(move.answer, before));
       const detail = span(
         'detail',
-        [figures(move.answer), depthNote(move.answer, before.stoneCount)]
-          .filter(Boolean)
-          .join(' · '),
+        [figures(move.answer), depthNote(move.answer, before)].filter(Boolean).join(' · '),
       );
       const verb = lineMove === index ? 'Hide' : 'Show';
       const lineButton = button('show-line', index);
@@ -75,7 +73,7 @@ export class MoveList {
       item.append(words, lineButton, detail);
     }
     if (move.mark) {
-      const better = move.mark.better ? `: ${cellName(move.mark.better, style)} was better` : '';
+      const better = move.mark.better ? `: ${cellName(move.mark.better, naming)} was better` : '';
       item.append(span('mark', `${MarkWords[move.mark.kind]}${better}`));
     }
     return item;
@@ -83,7 +81,7 @@ export class MoveList {
 
   // The row that lists the lines branching off where `siblings` may be played (the moves after
   // `index` moves), all but `current`: none when there are none.
-  #branchRow(siblings, current, index, before, style) {
+  #branchRow(siblings, current, index, before, naming) {
     const others = siblings.filter((node) => node !== current);
     if (others.length === 0) return [];
     const row = document.createElement('li');
@@ -96,7 +94,7 @@ export class MoveList {
       choice.dataset.branch = this.#branches.push(node) - 1;
       const moves = length > 1 ? ` (${length} moves)` : '';
       choice.innerHTML =
-        `${index + 1}. ${cellName(node, style)}${moves}` +
+        `${index + 1}. ${cellName(node, naming)}${moves}` +
         `<span class="visually-hidden">, ${before.colourToMove}: switch to this line</span>`;
       row.append(choice);
     }

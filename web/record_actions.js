@@ -5,7 +5,8 @@ import { boardPicture } from './board_picture.js';
 import { download } from './downloads.js';
 import { page } from './page_elements.js';
 import { namesOf } from './players.js';
-import { readLink, readRecord, recordDate, writeLink, writePsq, writeSgf } from './records.js';
+import { readLink, recordDate, writeLink, writePsq, writeSgf } from './records.js';
+import { readWithRule } from './rule_picker.js';
 
 export class RecordActions {
   #current;
@@ -13,7 +14,7 @@ export class RecordActions {
   #tell;
 
   // `current()`: { tree, picture } the game's tree and what the board shows ({ game, ghosts, marks,
-  // numbers, style } as boardPicture takes it); `onOpen(tree, what)`: a game was opened, `what`
+  // numbers, naming } as boardPicture takes it); `onOpen(tree, what)`: a game was opened, `what`
   // saying from where; `tell(text)`: what happened, for the status and the screen reader.
   constructor({ current, onOpen, tell }) {
     this.#current = current;
@@ -61,7 +62,7 @@ export class RecordActions {
     page.recordFile.value = '';
     if (!file) return;
     try {
-      this.#openRecord(readRecord(await file.text()), `Opened ${file.name}`);
+      this.#openRecord(await readWithRule(await file.text(), file.name), `Opened ${file.name}`);
     } catch (error) {
       this.#tell(`${file.name} was not opened. ${error.message}`);
     }
@@ -79,20 +80,22 @@ export class RecordActions {
   }
 
   // Opens a pasted record or link (the link whole, or only its part after "#").
-  #openText(text, source) {
+  async #openText(text, source) {
     const content = text.trim();
     try {
       const fragment = content.includes('#') ? content.slice(content.indexOf('#') + 1) : content;
-      const tree =
-        content.startsWith('(') || content.startsWith('Piskvorky') ? null : readLink(fragment);
+      const tree = /^(\(|Piskvorky)/.test(content) ? null : readLink(fragment);
       if (tree) this.#onOpen(tree, `${source} link`);
-      else this.#openRecord(readRecord(content), `${source} record`);
+      else this.#openRecord(await readWithRule(content, `${source} record`), `${source} record`);
     } catch (error) {
       this.#tell(`${source} text was not opened. ${error.message}`);
     }
   }
 
-  #openRecord({ games }, what) {
+  // Opens the first game of `record` (nothing when the player cancelled its rule).
+  #openRecord(record, what) {
+    if (!record) return;
+    const { games } = record;
     const others = games.length > 1 ? ` (the first of its ${games.length} games)` : '';
     this.#onOpen(games[0].tree, `${what}${others}`);
   }

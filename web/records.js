@@ -1,16 +1,33 @@
 // Game records: the two formats that players' programs write, the Windows tournament manager's
 // .psq and SGF (as the Linux match runner writes it, with the variations, set-up stones and
 // comments that other programs add), and the short form of a position that a link carries in its
-// fragment. Reading checks everything (the board's size, every coordinate, taken cells, moves out
-// of turn or after a five, stray characters) and either returns whole games or throws a
-// RecordError that says what is wrong and where. Cells are { x, y } from 0, column then row, from
-// the top left.
-import { Black, BoardSide, EmptyStart, Game, White } from './game.js';
+// fragment. Each carries the board's size; SGF and the link carry the rule too, and a .psq record
+// (or an SGF record without RU) is read under a rule the caller gives. Reading checks everything
+// (the board's size, every coordinate, taken cells, moves out of turn or after a five under the
+// rule, stray characters) and either returns whole games or throws a RecordError that says what
+// is wrong and where. Cells are { x, y } from 0, column then row, from the top left.
+import { Black, Game, White, emptyStart } from './game.js';
 import { commentOf, readComment } from './move_comments.js';
+import {
+  DefaultRule,
+  DefaultSize,
+  LargestSize,
+  Rules,
+  SmallestSize,
+  ruleOfRecord,
+} from './rules.js';
 import { SgfError, readSgf, sgfText } from './sgf.js';
 import { GameTree } from './variations.js';
 
 export class RecordError extends Error {}
+
+// The record does not say under which rule its game was played: the caller asks the player, and
+// reads it again with the rule.
+export class RuleNeeded extends RecordError {
+  constructor() {
+    super('The record does not say its rule.');
+  }
+}
 
 const SgfLetters = 'abcdefghijklmnopqrst';
 const SgfColours = { B: Black, W: White };
@@ -18,17 +35,19 @@ const SgfColours = { B: Black, W: White };
 // The games of a .psq or SGF record, told apart by their first characters: { format: 'psq' |
 // 'sgf', games: [{ tree, date }] }, where `tree` is a GameTree whose moves are all `fromRecord`
 // and `date` the record's date of the game, or null. An SGF file may hold several games (the
-// match runner appends each game to one file).
-export function readRecord(text) {
+// match runner appends each game to one file). A game whose record does not say its rule is read
+// under `rule`; without one, RuleNeeded is thrown.
+export function readRecord(text, { rule } = {}) {
   const content = text.replace(/^\uFEFF/, '');
-  if (content.startsWith('Piskvorky')) return { format: 'psq', games: [readPsq(content)] };
-  if (content.trimStart().startsWith('(')) return { format: 'sgf', games: readSgfGames(content) };
+  if (content.startsWith('Piskvorky')) return { format: 'psq', games: [readPsq(content, rule)] };
+  if (content.trimStart().startsWith('('))
+    return { format: 'sgf', games: readSgfGames(content, rule) };
   throw new RecordError(
     'This is not a game record: a .psq record starts with "Piskvorky", an SGF record with "(".',
   );
 }
 
-// The main line of `tree` as the manager writes a .psq record: "Piskvorky 20x20, 11:11, 0", one
+// The main line of `tree` as the manager writes a .psq record: "Piskvorky 15x15, 11:11, 0", one
 // line "x,y,ms" per move with x and y from 1, then the players' names and a closing line; every
 // line ends in CR LF. A .psq record holds moves from the empty board only.
 export function writePsq(tree, { black, white }) {
@@ -37,7 +56,7 @@ export function writePsq(tree, { black, white }) {
       'A .psq record holds moves from the empty board only, and this game starts from a set-up position: save it as SGF.',
     );
   const lines = [
-    `Piskvorky ${BoardSide}x${BoardSide}, 11:11, 0`,
+    `Piskvorky ${tree.start.size}x${tree.start.size}, 11:11, 0`,
     ...tree.mainLine.map(({ x, y, milliseconds }) => `${x + 1},${y + 1},${milliseconds ?? 0}`),
     black,
     white,
@@ -46,8 +65,9 @@ export function writePsq(tree, { black, white }) {
   return lines.map((line) => `${line}\r\n`).join('');
 }
 
-// `tree` in SGF as the match runner writes it (FF[4], GM[4], SZ[20], the players, the result of the
-// main line, one node per move with its comment), with the set-up stones and every variation.
+// `tree` in SGF as the match runner writes it (FF[4], GM[4], the rule's number in RU, the size in
+// SZ, the players, the result of the main line, one node per move with its comment), with the
+// set-up stones and every variation.
 export function writeSgf(tree, { black, white, date }) {
   const result = {
     black: 'RE[B+1]TE[Black win by five connection]',
@@ -62,24 +82,27 @@ export function writeSgf(tree, { black, white, date }) {
       : '',
   ].join('');
   const header =
-    `(;FF[4]GM[4]DT[${sgfText(date)}]RU[0]SZ[${BoardSide}]PB[${sgfText(black)}]PW[${sgfText(white)}]` +
+    `(;FF[4]GM[4]DT[${sgfText(date)}]RU[${Rules[start.rule].number}]SZ[${start.size}]` +
+    `PB[${sgfText(black)}]PW[${sgfText(white)}]` +
     (result[Game.replay(start, tree.mainLine).winner] ?? '') +
     setup;
   return `${header}${sgfBranches(tree.root.children, 0, start.first)})\n`;
 }
 
 // The fragment of a link that holds the position of `game`: "moves=" and two letters a to t per
-// move, column then row, as in SGF; before it, for a set-up position, "black=" and "white=" with
-// the set-up stones and "first=white" when white moved first.
+// move, column then row, as in SGF; before it the board's size and the rule when they are not
+// freestyle on 20 × 20 ("size=15&rule=renju&"), and for a set-up position "black=" and "white="
+// with the set-up stones and "first=white" when white moved first.
 export function writeLink(game) {
   const letters = (cells) => cells.map(sgfCell).join('');
   const { start } = game;
-  const setup =
-    start.black.length + start.white.length > 0
-      ? `black=${letters(start.black)}&white=${letters(start.white)}&`
-      : '';
-  const first = start.first === White ? 'first=white&' : '';
-  return `${setup}${first}moves=${letters(game.moves)}`;
+  const fields = [];
+  if (start.size !== DefaultSize) fields.push(`size=${start.size}`);
+  if (start.rule !== DefaultRule) fields.push(`rule=${start.rule}`);
+  if (start.black.length + start.white.length > 0)
+    fields.push(`black=${letters(start.black)}`, `white=${letters(start.white)}`);
+  if (start.first === White) fields.push('first=white');
+  return [...fields, `moves=${letters(game.moves)}`].join('&');
 }
 
 // The game of a link's fragment (without its "#"), a GameTree whose moves are `fromRecord`, or null
@@ -88,9 +111,19 @@ export function readLink(fragment) {
   if (!/(^|&)moves=/.test(fragment)) return null;
   const fields = new Map(fragment.split('&').map((field) => field.split(/=(.*)/s).slice(0, 2)));
   for (const key of fields.keys()) {
-    if (!['moves', 'black', 'white', 'first'].includes(key))
+    if (!['size', 'rule', 'moves', 'black', 'white', 'first'].includes(key))
       throw new RecordError(`The link holds "${key}", which is not part of a game.`);
   }
+  const size = fields.has('size') ? Number(fields.get('size')) : DefaultSize;
+  if (!isSize(size))
+    throw new RecordError(
+      `The link's board is "${fields.get('size')}": a side from ${SmallestSize} to ${LargestSize}.`,
+    );
+  const rule = fields.get('rule') ?? DefaultRule;
+  if (!Object.hasOwn(Rules, rule))
+    throw new RecordError(
+      `The link's rule is "${rule}", not one of ${Object.keys(Rules).join(', ')}.`,
+    );
   const cells = (key) => {
     const letters = fields.get(key) ?? '';
     const bad = letters.search(/[^a-t]/);
@@ -102,11 +135,13 @@ export function readLink(fragment) {
       throw new RecordError(
         `The link's ${key} end in half a ${key === 'moves' ? 'move' : 'stone'} ("${letters.at(-1)}").`,
       );
-    return (letters.match(/../g) ?? []).map((pair) => sgfCellOf(pair));
+    return (letters.match(/../g) ?? []).map((pair) => sgfCellOf(pair, LargestSize));
   };
   if (![undefined, 'white', 'black'].includes(fields.get('first')))
     throw new RecordError(`The link's first side is "${fields.get('first')}", not black or white.`);
   const start = {
+    size,
+    rule,
     black: cells('black'),
     white: cells('white'),
     first: fields.get('first') ?? Black,
@@ -132,7 +167,7 @@ function recordTree(start, moves, where) {
   return tree;
 }
 
-function readPsq(text) {
+function readPsq(text, rule) {
   const lines = text.split('\n').map((line) => line.replace(/\r$/, ''));
   if (lines.at(-1) === '') lines.pop();
   lines.forEach((line, index) => {
@@ -148,9 +183,10 @@ function readPsq(text) {
     throw new RecordError(
       `Line 1: "${lines[0]}" is not a .psq header ("Piskvorky 20x20, X:Y, 0").`,
     );
-  if (Number(header[1]) !== BoardSide || Number(header[2]) !== BoardSide)
+  const size = Number(header[1]);
+  if (Number(header[2]) !== size || !isSize(size))
     throw new RecordError(
-      `Line 1: the board is ${header[1]} × ${header[2]}; Orvane plays on ${BoardSide} × ${BoardSide} only.`,
+      `Line 1: the board is ${header[1]} × ${header[2]}; the page plays on square boards from ${SmallestSize} × ${SmallestSize} to ${LargestSize} × ${LargestSize}.`,
     );
 
   const moves = [];
@@ -160,9 +196,9 @@ function readPsq(text) {
     const move = lines[line].match(/^(-?\d+),(-?\d+)(?:,(-?\d+))?$/);
     if (!move) break;
     const [x, y, time] = [Number(move[1]), Number(move[2]), Number(move[3])];
-    if (x < 1 || x > BoardSide || y < 1 || y > BoardSide)
+    if (x < 1 || x > size || y < 1 || y > size)
       throw new RecordError(
-        `Line ${line + 1}: "${lines[line]}" is off the board (x and y run from 1 to ${BoardSide}).`,
+        `Line ${line + 1}: "${lines[line]}" is off the board (x and y run from 1 to ${size}).`,
       );
     moves.push(time >= 0 ? { x: x - 1, y: y - 1, milliseconds: time } : { x: x - 1, y: y - 1 });
     where.push(`Line ${line + 1} ("${lines[line]}")`);
@@ -174,13 +210,15 @@ function readPsq(text) {
         `Line ${line + 1}: "${lines[line]}" is not a move ("x,y,milliseconds", whole numbers).`,
       );
   }
-  const tree = recordTree(EmptyStart, moves, (index) => where[index]);
+  // A .psq record does not say its rule.
+  if (rule === undefined) throw new RuleNeeded();
+  const tree = recordTree(emptyStart(size, rule), moves, (index) => where[index]);
   const names = lines.slice(moves.length + 1, moves.length + 3);
   if (names.length === 2) tree.names = { black: names[0], white: names[1] };
   return { tree, date: null };
 }
 
-function readSgfGames(text) {
+function readSgfGames(text, rule) {
   let trees;
   try {
     trees = readSgf(text);
@@ -188,17 +226,20 @@ function readSgfGames(text) {
     if (error instanceof SgfError) throw new RecordError(error.message);
     throw error;
   }
-  return trees.map((sgfTree) => new SgfGame(sgfTree).read());
+  return trees.map((sgfTree) => new SgfGame(sgfTree, rule).read());
 }
 
 // One game tree of an SGF record, read into a GameTree.
 class SgfGame {
   #sgfTree;
+  #rule; // the rule to read under when the record does not say it
+  #size = DefaultSize;
   #tree;
   #game;
 
-  constructor(sgfTree) {
+  constructor(sgfTree, rule) {
     this.#sgfTree = sgfTree;
+    this.#rule = rule;
   }
 
   read() {
@@ -214,7 +255,8 @@ class SgfGame {
     return { tree: this.#tree, date: info.date };
   }
 
-  // The game's size, set-up stones, side to move first, players' names and date, from its root.
+  // The game's size, rule, set-up stones, side to move first, players' names and date, from its
+  // root. Without SZ the board is 20 × 20.
   #readRoot(root) {
     const found = new Map(root.map((property) => [property.name, property]));
     const place = ({ line, column }) => `Line ${line}, column ${column}`;
@@ -222,13 +264,26 @@ class SgfGame {
     if (gm && gm.values[0] !== '4')
       throw new RecordError(`${place(gm)}: GM[${gm.values[0]}] is not a Go-moku record (GM[4]).`);
     const sz = found.get('SZ');
-    if (sz && sz.values[0] !== `${BoardSide}` && sz.values[0] !== `${BoardSide}:${BoardSide}`)
-      throw new RecordError(
-        `${place(sz)}: the board is SZ[${sz.values[0]}]; Orvane plays on ${BoardSide} × ${BoardSide} only.`,
-      );
+    if (sz) {
+      const [width, height = width] = sz.values[0].split(':').map(Number);
+      if (width !== height || !isSize(width))
+        throw new RecordError(
+          `${place(sz)}: the board is SZ[${sz.values[0]}]; the page plays on square boards from ${SmallestSize} × ${SmallestSize} to ${LargestSize} × ${LargestSize}.`,
+        );
+      this.#size = width;
+    }
+    // A rule the page does not know by its number or name is as good as none.
+    const rule = found.has('RU') ? ruleOfRecord(found.get('RU').values[0]) : null;
+    if (!rule && this.#rule === undefined) throw new RuleNeeded();
     const stones = (name) =>
       (found.get(name)?.values ?? []).map((value) => this.#cell(found.get(name), value));
-    const start = { black: stones('AB'), white: stones('AW'), first: Black };
+    const start = {
+      size: this.#size,
+      rule: rule ?? this.#rule,
+      black: stones('AB'),
+      white: stones('AW'),
+      first: Black,
+    };
     const pl = found.get('PL');
     if (pl) start.first = SgfColours[pl.values[0]] ?? Black;
     else if (start.black.length + start.white.length > 0) start.first = this.#firstMoveColour();
@@ -300,10 +355,10 @@ class SgfGame {
   }
 
   #cell({ name, line, column }, value) {
-    const cell = sgfCellOf(value);
+    const cell = sgfCellOf(value, this.#size);
     if (!cell)
       throw new RecordError(
-        `Line ${line}, column ${column}: ${name}[${value}] is not a cell of the board (two letters from a to t).`,
+        `Line ${line}, column ${column}: ${name}[${value}] is not a cell of the board (two letters from a to ${SgfLetters[this.#size - 1]}).`,
       );
     return cell;
   }
@@ -330,10 +385,14 @@ function sgfCell({ x, y }) {
   return SgfLetters[x] + SgfLetters[y];
 }
 
-// The cell of two SGF letters, or null when they are not a cell of the board.
-function sgfCellOf(value) {
+// The cell of two SGF letters, or null when they are not a cell of a board of `size`.
+function sgfCellOf(value, size) {
   const [x, y] = [SgfLetters.indexOf(value?.[0]), SgfLetters.indexOf(value?.[1])];
-  return value?.length === 2 && x >= 0 && y >= 0 ? { x, y } : null;
+  return value?.length === 2 && x >= 0 && y >= 0 && x < size && y < size ? { x, y } : null;
+}
+
+function isSize(size) {
+  return Number.isInteger(size) && size >= SmallestSize && size <= LargestSize;
 }
 
 // The moves after `children`'s position, `depth` moves into the game: a single continuation goes

@@ -11,8 +11,8 @@ export function shownMove(tree, review) {
 }
 
 // Shows the controls for `review` of `tree`, whose current line ends in `game`; cells named in
-// `style`.
-export function showReviewPanel(review, tree, game, style) {
+// `naming`.
+export function showReviewPanel(review, tree, game, naming) {
   page.toStart.disabled = page.back.disabled = review.shown === 0 && !review.line;
   page.forward.disabled = page.toEnd.disabled = review.isLive;
   page.reviewPosition.textContent = `${review.shown} / ${review.total}`;
@@ -20,7 +20,7 @@ export function showReviewPanel(review, tree, game, style) {
   if (review.line) {
     const move = tree.line[review.line.move];
     const words = verdictWords(move.answer, game.upTo(review.line.move));
-    page.lineCaption.textContent = `Orvane's line for move ${review.line.move + 1} (${cellName(move, style)}): ${words}.`;
+    page.lineCaption.textContent = `Orvane's line for move ${review.line.move + 1} (${cellName(move, naming)}): ${words}.`;
     page.linePosition.textContent = `${review.line.step} / ${review.line.length}`;
   }
   const move = shownMove(tree, review);

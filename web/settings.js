@@ -6,6 +6,7 @@ import { CoordinateStyles } from './coordinates.js';
 import { DefaultLevel, fillLevelChoice, levelOf } from './levels.js';
 import { page } from './page_elements.js';
 import { Brain, Human } from './players.js';
+import { DefaultRule, DefaultSize, Rules, Sizes } from './rules.js';
 import * as storage from './storage.js';
 
 export const settings = checked(storage.loadSettings());
@@ -14,6 +15,8 @@ export const settings = checked(storage.loadSettings());
 const Controls = [
   ['level', page.level, 'level'],
   ['firstPlayer', page.firstPlayer, 'value'],
+  ['rule', page.rule, 'value'],
+  ['size', page.size, 'number'],
   ['blackLevel', page.blackLevel, 'level'],
   ['whiteLevel', page.whiteLevel, 'level'],
   ['numbers', page.numbers, 'checked'],
@@ -21,15 +24,20 @@ const Controls = [
   ['coordinates', page.coordinates, 'value'],
 ];
 
-// Shows the settings in their controls, and from then on keeps each change and tells
-// `onChange(name)`.
+// Shows the settings in their controls (whose choices are filled in first), and from then on keeps
+// each change and tells `onChange(name)`.
 export function connectSettings(onChange) {
   for (const select of document.querySelectorAll('.level-choice')) fillLevelChoice(select);
+  page.rule.replaceChildren(
+    ...Object.entries(Rules).map(([rule, { name }]) => new Option(name, rule)),
+  );
+  page.size.replaceChildren(...Sizes.map((size) => new Option(`${size} × ${size}`, String(size))));
   showSettings();
   for (const [name, control, kind] of Controls) {
     control.addEventListener('change', () => {
       const value = kind === 'checked' ? control.checked : control.value;
-      settings[name] = kind === 'level' ? levelOf(value) : value;
+      settings[name] =
+        kind === 'level' ? levelOf(value) : kind === 'number' ? Number(value) : value;
       Object.assign(settings, checked(settings));
       storage.saveSettings(settings);
       showSettings();
@@ -61,6 +69,8 @@ function checked(kept) {
   return {
     level: levelOf(kept.level ?? DefaultLevel),
     firstPlayer: kept.firstPlayer === Brain ? Brain : Human,
+    rule: Object.hasOwn(Rules, kept.rule) ? kept.rule : DefaultRule,
+    size: Sizes.includes(kept.size) ? kept.size : DefaultSize,
     blackLevel: levelOf(kept.blackLevel ?? DefaultLevel),
     whiteLevel: levelOf(kept.whiteLevel ?? DefaultLevel),
     numbers: kept.numbers === true,

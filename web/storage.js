@@ -4,7 +4,7 @@
 // was looking, so that a reload goes back there. Other tabs of the page keep the same game: each
 // hears when another one changed it. A browser that keeps nothing (private windows, storage
 // turned off) still plays; it only forgets.
-import { Black, EmptyStart } from './game.js';
+import { emptyStart } from './game.js';
 import { Brain, Human } from './players.js';
 import { GameTree } from './variations.js';
 
@@ -23,8 +23,10 @@ export function saveGame(tree) {
   write(localStorage, Keys.game, tree);
 }
 
+// The game that the kept game replaced, or null (also when what is kept is not a game).
 export function loadPreviousGame() {
-  return readGame(Keys.previous);
+  const previous = readGame(Keys.previous);
+  return previous instanceof Error ? null : previous;
 }
 
 export function savePreviousGame(tree) {
@@ -90,7 +92,7 @@ function fromLine({ firstPlayer, moves, recordMoves }) {
     const move = { x, y, answer, fromRecord: index < recordMoves || undefined };
     line = [{ ...move, children: line }];
   }
-  return { start: { ...EmptyStart, first: Black }, players, moves: line };
+  return { start: emptyStart(), players, moves: line };
 }
 
 function read(area, key) {

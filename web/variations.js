@@ -2,9 +2,10 @@
 // position starts a side line beside the moves already there, so that nothing is lost. The page
 // follows one line at a time, the current line, from the first move to its end; a move's first
 // continuation is its main one.
-import { Colours, EmptyStart, Game, isOnBoard } from './game.js';
+import { Colours, Game, emptyStart, isOnBoard } from './game.js';
 import { MarkKinds } from './report_marks.js';
 import { checkedPlayers } from './players.js';
+import { DefaultRule, DefaultSize, LargestSize, Rules, SmallestSize } from './rules.js';
 
 // A move of the tree: its cell, what is known about it, and the moves that may follow it.
 // - answer: Orvane's answer behind one of its moves ({ x, y, depth, nodes, verdict, seconds, line,
@@ -44,9 +45,10 @@ export class GameTree {
   names = null; // { black, white } as a record named the players, or null
   libraryId = null; // the game's place in the library, once kept there
 
-  // start: the stones set up before the first move (EmptyStart for a game from the empty board);
-  // players: { black, white }, who plays each colour.
-  constructor({ start = EmptyStart, players } = {}) {
+  // start: the board's size and rule, and the stones set up before the first move (emptyStart()
+  // for a game of freestyle on 20 × 20 from the empty board); players: { black, white }, who plays
+  // each colour.
+  constructor({ start = emptyStart(), players } = {}) {
     this.start = start;
     this.players = checkedPlayers(players);
   }
@@ -113,7 +115,7 @@ export class GameTree {
   // checked: a part that is not what it should be is left out. Nothing is played: the caller has
   // checked the move. Returns the move.
   addMove(parent, data) {
-    const node = new MoveNode(parent, knownFacts(data));
+    const node = new MoveNode(parent, knownFacts(data, this.start.size));
     parent.children.push(node);
     return node;
   }
@@ -167,21 +169,27 @@ function addKeptMoves(tree, parent, list, game) {
   }
 }
 
+// A kept start, checked; a game kept before it had a size and a rule is freestyle on 20 × 20.
 function checkedStart(start) {
-  if (start === undefined) return EmptyStart;
+  if (start === undefined) return emptyStart();
+  const { size = DefaultSize, rule = DefaultRule } = start;
+  if (!Number.isInteger(size) || size < SmallestSize || size > LargestSize)
+    throw new Error(`the board's size is ${size}`);
+  if (!Object.hasOwn(Rules, rule)) throw new Error(`the rule is ${rule}`);
   const cells = (list) => {
-    if (!Array.isArray(list) || !list.every(({ x, y } = {}) => isOnBoard(x, y)))
+    if (!Array.isArray(list) || !list.every(({ x, y } = {}) => isOnBoard(x, y, size)))
       throw new Error('the set-up stones are not cells of the board');
     return list.map(({ x, y }) => ({ x, y }));
   };
   if (!Colours.includes(start?.first)) throw new Error('the set-up position has no side to move');
-  return { black: cells(start.black), white: cells(start.white), first: start.first };
+  return { size, rule, black: cells(start.black), white: cells(start.white), first: start.first };
 }
 
-// What a move may carry, each part checked: a part that is not what it should be is left out.
-function knownFacts({ x, y, answer, milliseconds, mark, comment, fromRecord } = {}) {
+// What a move on a board of `size` may carry, each part checked: a part that is not what it should
+// be is left out.
+function knownFacts({ x, y, answer, milliseconds, mark, comment, fromRecord } = {}, size) {
   const facts = { x, y };
-  const isCell = (cell) => isOnBoard(cell?.x, cell?.y);
+  const isCell = (cell) => isOnBoard(cell?.x, cell?.y, size);
   if (
     isCell(answer) &&
     Array.isArray(answer.line) &&

@@ -286,7 +286,7 @@ test('records: a saved game opens again with its analysis and times, real record
     .slice(1, 5)
     .map((line) => Number(line.split(',')[2]));
   assert.ok(times[1] > 0 && times[3] > 0, `Orvane's moves took real times: ${times}`);
-  await board.open(psq.file);
+  await board.open(psq.file, 'freestyle');
   assert.equal((await save('psq')).text, psq.text, '.psq opened and saved again: the same times');
 
   const expected = [
@@ -294,7 +294,7 @@ test('records: a saved game opens again with its analysis and times, real record
     ['match-runner-game.sgf', 34, 'white', [9, 8]],
   ];
   for (const [file, count, winner, [x, y]] of expected) {
-    await board.open(path.join(sharedRecordsDirectory, file));
+    await board.open(path.join(sharedRecordsDirectory, file), file.endsWith('.psq') && 'freestyle');
     const stones = await board.stones();
     assert.equal(stones.filter(Boolean).length, count, file);
     assert.equal(await board.listLength(), count, file);
@@ -310,14 +310,14 @@ test('records: a saved game opens again with its analysis and times, real record
 
   const bad = [
     [
-      'small.psq',
-      'Piskvorky 15x15, 1:1, 0\r\n8,8,0\r\n',
-      /^small\.psq was not opened\. Line 1: the board is 15 × 15/,
+      'oblong.psq',
+      'Piskvorky 15x19, 1:1, 0\r\n8,8,0\r\n',
+      /^oblong\.psq was not opened\. Line 1: the board is 15 × 19; the page plays on square boards/,
     ],
     [
       'taken.sgf',
-      '(;GM[4]SZ[20];B[jj];W[jj])',
-      /^taken\.sgf was not opened\. Line 1, column 21 \(W\[jj\]\): that cell is already taken\.$/,
+      '(;GM[4]SZ[20]RU[0];B[jj];W[jj])',
+      /^taken\.sgf was not opened\. Line 1, column 26 \(W\[jj\]\): that cell is already taken\.$/,
     ],
     [
       'junk.psq',

@@ -110,17 +110,25 @@ export async function openPage({
       });
       return folder;
     },
-    // Opens a record file and waits until the status tells how that went.
-    open: async (file) => {
+    // Opens a record file, answers the question of its rule with `rule` when given, and waits until
+    // the status tells how that went.
+    open: async (file, rule) => {
       const before = await board.status();
       const input = await page.$('#record-file');
       await input.uploadFile(file);
+      if (rule) await board.answerRule(rule);
       await page.waitForFunction(
         (text) => document.getElementById('status').textContent !== text,
         {},
         before,
       );
       await board.settle();
+    },
+    // Answers the page's question of a record's rule.
+    answerRule: async (rule) => {
+      await page.waitForSelector('#rule-dialog[open]');
+      await page.select('#record-rule', rule);
+      await page.click('#rule-dialog button[value="open"]');
     },
     // Waits until the brain is not at work; polled, since a tab in the background is not drawn.
     settle: () =>

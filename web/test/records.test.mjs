@@ -6,7 +6,15 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
-import { RecordError, readLink, readRecord, writeLink, writePsq, writeSgf } from '../records.js';
+import {
+  RecordError,
+  RuleNeeded,
+  readLink,
+  readRecord,
+  writeLink,
+  writePsq,
+  writeSgf,
+} from '../records.js';
 import { GameTree } from '../variations.js';
 import { sharedRecordsDirectory } from './paths.mjs';
 
@@ -18,7 +26,8 @@ test('the records written by the manager and the match runner read exactly', () 
     ['match-runner-game.sgf', 'sgf', 34, [9, 8], [2, 7], 'white', [undefined, undefined]],
   ];
   for (const [file, format, count, first, last, winner, times] of cases) {
-    const record = readRecord(readFileSync(path.join(sharedRecordsDirectory, file), 'latin1'));
+    const text = readFileSync(path.join(sharedRecordsDirectory, file), 'latin1');
+    const record = readRecord(text, { rule: 'freestyle' });
     assert.equal(record.format, format, file);
     const { tree } = record.games[0];
     const moves = tree.mainLine;
@@ -31,6 +40,7 @@ test('the records written by the manager and the match runner read exactly', () 
   const runner = readRecord(
     readFileSync(path.join(sharedRecordsDirectory, 'match-runner-game.sgf'), 'latin1'),
   ).games[0];
+  assert.equal(runner.tree.start.rule, 'freestyle', "the runner's RU[0]");
   assert.equal(runner.tree.mainLine[0].comment, 'opening move');
   assert.equal(runner.tree.mainLine[3].milliseconds, 969, 'the runner\'s "969ms" is a time');
   assert.equal(runner.date, '2026.12.07 15:49:48');
@@ -38,7 +48,13 @@ test('the records written by the manager and the match runner read exactly', () 
 
 test('a game with variations, set-up stones, times, analysis and marks reads back and writes exactly', () => {
   const tree = new GameTree({
-    start: { black: [{ x: 3, y: 3 }], white: [{ x: 4, y: 4 }], first: 'white' },
+    start: {
+      size: 20,
+      rule: 'caro',
+      black: [{ x: 3, y: 3 }],
+      white: [{ x: 4, y: 4 }],
+      first: 'white',
+    },
   });
   const answer = {
     x: 9,
@@ -76,6 +92,7 @@ test('a game with variations, set-up stones, times, analysis and marks reads bac
   const read = readRecord(text).games[0].tree;
   assert.deepEqual(read.toJSON(), tree.toJSON(), 'read back: the same tree');
   assert.equal(writeSgf(read, Names), text, 'written again: the same text');
+  assert.match(text, /RU\[8\]SZ\[20\]/, "caro's number, as the runner writes rules");
   assert.match(text, /AB\[dd\]AW\[ee\]PL\[W\]\n\(;W\[jj\]C\[812ms\nOrvane at level 10: depth 10/);
   assert.match(text, /C\[a side line: "\\]" \\\\ and\ntwo lines\]/);
   assert.deepEqual(
@@ -85,22 +102,42 @@ test('a game with variations, set-up stones, times, analysis and marks reads bac
   );
 });
 
-test('a .psq record keeps the times of the moves, and refuses a set-up position', () => {
-  const text = [
-    'Piskvorky 20x20, 11:11, 0',
-    '10,10,0',
-    '11,11,345',
-    '12,10,7',
-    'You',
-    'Orvane',
-    '0',
-  ]
+test('a .psq record keeps its size and the times of the moves, asks for its rule, and refuses a set-up position', () => {
+  const text = ['Piskvorky 15x15, 11:11, 0', '8,8,0', '9,9,345', '10,8,7', 'You', 'Orvane', '0']
     .map((line) => `${line}\r\n`)
     .join('');
-  const { tree } = readRecord(text).games[0];
+  assert.throws(() => readRecord(text), RuleNeeded);
+  const { tree } = readRecord(text, { rule: 'renju' }).games[0];
+  assert.deepEqual([tree.start.size, tree.start.rule], [15, 'renju']);
   assert.equal(writePsq(tree, { black: 'You', white: 'Orvane' }), text);
-  const setUp = new GameTree({ start: { black: [{ x: 1, y: 1 }], white: [], first: 'white' } });
+  const setUp = new GameTree({
+    start: { size: 20, rule: 'freestyle', black: [{ x: 1, y: 1 }], white: [], first: 'white' },
+  });
   assert.throws(() => writePsq(setUp, Names), /from the empty board only.*save it as SGF/);
+});
+
+test('sizes and rules: SGF and links carry them, and each rule decides what ends the game', () => {
+  // Black makes six in a row on the top edge at move 11, filling the gap of 0-3 and 5; white's
+  // stones are scattered below, and white plays on after the six.
+  const six = [0, 1, 2, 3, 5, 4].flatMap((x, index) => [
+    { x, y: 0 },
+    { x: 2 * index, y: 5 },
+  ]);
+  six.push({ x: 9, y: 9 });
+  const letters = 'abcdefghijklmno';
+  const moves = six.map(({ x, y }, i) => `;${i % 2 ? 'W' : 'B'}[${letters[x]}${letters[y]}]`);
+  const sgf = (rule) => `(;GM[4]SZ[15]RU[${rule}]${moves.join('')})`;
+  assert.throws(() => readRecord(sgf(0)), /already won by move 11/, 'freestyle: the six wins');
+  const exact = readRecord(sgf(1)).games[0].tree;
+  assert.equal(exact.game().winner, null, 'exactly five: the six does not win');
+  assert.deepEqual([exact.start.size, exact.start.rule], [15, 'exact-five']);
+  const link = writeLink(exact.game());
+  assert.match(link, /^size=15&rule=exact-five&moves=/);
+  assert.deepEqual(readLink(link).game().colours, exact.game().colours);
+  for (const text of ['(;GM[4]SZ[15];B[hh])', '(;GM[4]RU[Japanese];B[hh])'])
+    assert.throws(() => readRecord(text), RuleNeeded, `${text}: no rule the page knows`);
+  const caro = readRecord('(;GM[4]SZ[15];B[hh])', { rule: 'caro' }).games[0].tree;
+  assert.equal(caro.start.rule, 'caro');
 });
 
 test('SGF with variations as other programs write it: all lines read, the first is the main line', () => {
@@ -122,7 +159,7 @@ test('SGF with variations as other programs write it: all lines read, the first 
     ],
   ];
   for (const [name, text, lines] of cases) {
-    const { tree } = readRecord(text).games[0];
+    const { tree } = readRecord(text, { rule: 'freestyle' }).games[0];
     assert.deepEqual(linesOf(tree.root), lines, name);
   }
 });
@@ -133,9 +170,9 @@ test('bad records are refused with what is wrong and where', () => {
   const cases = [
     ['not a record', 'hello', /not a game record/],
     [
-      'psq of another size',
-      'Piskvorky 15x15, 1:1, 0\r\n1,1,0\r\n',
-      /^Line 1: the board is 15 × 15/,
+      'psq of a board not square',
+      'Piskvorky 15x19, 1:1, 0\r\n1,1,0\r\n',
+      /^Line 1: the board is 15 × 19; the page plays on square boards from 5 × 5 to 20 × 20/,
     ],
     [
       'psq header garbled',
@@ -143,6 +180,11 @@ test('bad records are refused with what is wrong and where', () => {
       /^Line 1: "Piskvorky twenty" is not a \.psq header/,
     ],
     ['psq cell off the board', psq('10,10,0', '21,3,5'), /^Line 3: "21,3,5" is off the board/],
+    [
+      'sgf cell off a small board',
+      '(;GM[4]SZ[15];B[pp])',
+      /B\[pp\] is not a cell of the board \(two letters from a to o\)/,
+    ],
     [
       'psq cell taken',
       psq('10,10,0', '11,10,0', '10,10,0'),
@@ -159,7 +201,7 @@ test('bad records are refused with what is wrong and where', () => {
       psq('10,10,0', 'a\u0007.exe'),
       /^Line 3, column 2: a control character \(code 7\)/,
     ],
-    ['sgf of another size', '(;GM[4]SZ[15];B[aa])', /^Line 1, column 8: the board is SZ\[15\]/],
+    ['sgf of another size', '(;GM[4]SZ[21];B[aa])', /^Line 1, column 8: the board is SZ\[21\]/],
     [
       'sgf of another game',
       '(;GM[1]SZ[20];B[aa])',
@@ -215,7 +257,7 @@ test('bad records are refused with what is wrong and where', () => {
   ];
   for (const [name, text, message] of cases) {
     assert.throws(
-      () => readRecord(text),
+      () => readRecord(text, { rule: 'freestyle' }),
       (error) => error instanceof RecordError && message.test(error.message),
       name,
     );
@@ -225,6 +267,8 @@ test('bad records are refused with what is wrong and where', () => {
     ['link half a move', 'moves=jjk', /half a move/],
     ['link cell taken', 'moves=jjkkjj', /^The link's move 3 \("jj"\): that cell is already taken/],
     ['link of something else', 'moves=jj&colour=red', /holds "colour"/],
+    ['link of an unknown rule', 'rule=gomoku&moves=jj', /rule is "gomoku"/],
+    ['link off its board', 'size=9&moves=jj', /that cell is off the 9 × 9 board/],
   ];
   for (const [name, fragment, message] of links) {
     assert.throws(

@@ -171,7 +171,7 @@ test('the library keeps a finished game; it is exported, deleted, imported and r
   await board.page.waitForFunction(
     () => document.querySelectorAll('#library-list li').length === 1,
   );
-  assert.match((await entries())[0], / · you won · freestyle · 9 moves$/);
+  assert.match((await entries())[0], / · you won · Freestyle: five or more on 20 × 20 · 9 moves$/);
 
   const downloads = await board.downloads();
   await board.page.click('#export-library');
@@ -226,7 +226,7 @@ test('a record or a link pasted opens its game, and the board is saved as a pict
   assert.match(await board.status(), /^The pasted link: 8 moves/);
   await board.page.evaluate(() => {
     const data = new DataTransfer();
-    data.setData('text/plain', '(;GM[4]SZ[20];B[jj];W[kk])');
+    data.setData('text/plain', '(;GM[4]RU[0]SZ[20];B[jj];W[kk])');
     document.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data }));
   });
   await board.settle();
