@@ -15,6 +15,7 @@ import {
   Rules,
   SmallestSize,
   ruleOfRecord,
+  sideToMoveProblem,
 } from './rules.js';
 import { SgfError, readSgf, sgfText } from './sgf.js';
 import { GameTree } from './variations.js';
@@ -364,8 +365,11 @@ class SgfGame {
   }
 }
 
-// Checks that `start` can stand on the board: each stone on the board, one to a cell, no five.
+// Checks that `start` can stand on the board: each stone on the board, one to a cell, no five,
+// and in renju black to move when both sides have as many stones.
 function checkedStart(start, where) {
+  const problem = sideToMoveProblem(start);
+  if (problem) throw new RecordError(`${where}: ${problem}`);
   try {
     return Game.startingFrom(start).start;
   } catch (error) {

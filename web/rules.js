@@ -1,8 +1,8 @@
 // The rules the page plays and the board sizes it offers, and what each rule counts as a five:
 // - freestyle: five or more in a row;
 // - exactly five: five, never six or more (an overline does not win);
-// - renju: black wins with exactly five, white with five or more (black's forbidden moves are the
-//   brain's to find: see brain_client.js);
+// - renju: black wins with exactly five, white with five or more (black's forbidden cells are the
+//   brain's to find: see forbidden_cells.js);
 // - caro: five or more, unless the other side's stones close the row at both ends (the edge of the
 //   board does not close it).
 
