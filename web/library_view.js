@@ -123,7 +123,7 @@ function item(entry, index) {
     dateWords(entry.date),
     resultWords(entry),
     levels,
-    `${Rules[entry.rule]?.name ?? entry.rule} on ${entry.size ?? 20} × ${entry.size ?? 20}`,
+    `${Rules[entry.rule].name} on ${entry.size} × ${entry.size}`,
     `${entry.moves} moves`,
   ]
     .filter(Boolean)

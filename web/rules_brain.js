@@ -3,7 +3,7 @@
 // here; until its move() takes a size and a rule and it offers forbidden(), the other games go
 // through its command(), in the brain's own protocol: START with the size, INFO rule, the level's
 // times, then the position as a BOARD block (BEGIN on an empty board), or as a FORBIDDEN block.
-import { Rules } from './rules.js';
+import { DefaultRule, DefaultSize, Rules } from './rules.js';
 
 // The times at which the brain's budget searches a level's depth, as the package gives them: a
 // turn long enough to end on the depth, and for levels under 10 a match time whose share for each
@@ -20,7 +20,7 @@ const SearchMessage = /^MESSAGE depth (\d+), (\d+) nodes, root verdict (.+), (\d
 export function withRulesAndSizes(worker) {
   return {
     async move(position, { level, size, rule }) {
-      if (size === 20 && rule === 'freestyle') return worker.move(position, { level });
+      if (size === DefaultSize && rule === DefaultRule) return worker.move(position, { level });
       const lines = [...startLines(size, rule), ...timeLines(level, size, position.length)];
       if (position.length === 0) lines.push('BEGIN');
       else lines.push('BOARD', ...boardLines(position), 'DONE');
