@@ -53,11 +53,19 @@ export interface SearchReport {
   line: Cell[];
 }
 
+/** An AbortSignal, as the package uses it (no DOM or Node types needed). */
+export interface AbortSignalLike {
+  readonly aborted: boolean;
+  readonly reason?: unknown;
+  addEventListener(type: 'abort', listener: () => void, options?: { once?: boolean }): void;
+  removeEventListener(type: 'abort', listener: () => void): void;
+}
+
 interface MoveExtras extends GameOptions {
   /** Makes the brain's random choice among equally good cells repeat: 0 to 4294967295. */
   seed?: number;
   /** Aborts the move: it then rejects (or throws) an AbortError. */
-  signal?: AbortSignal;
+  signal?: AbortSignalLike;
   /** Hears each depth the search finishes. */
   onProgress?: (report: SearchReport) => void;
 }
@@ -119,18 +127,23 @@ export interface ForbiddenCell extends Cell {
   reason: 'overline' | 'double-four' | 'double-three';
 }
 
+/** A URL (no DOM or Node types needed). */
+export interface UrlLike {
+  readonly href: string;
+}
+
 export interface BrainOptions {
   /** Stops the brain's clock at this instant (milliseconds since 1970-01-01 UTC, or a Date). */
   frozenClock?: number | Date;
-  /** The module itself: the bytes of orvane/engine.wasm, or the module compiled. */
-  wasm?: ArrayBuffer | ArrayBufferView | WebAssembly.Module;
+  /** The module itself: the bytes of orvane/engine.wasm, or its compiled WebAssembly.Module. */
+  wasm?: ArrayBuffer | ArrayBufferView | object;
   /** Where orvane/engine.wasm is (in Node, a path or a file: URL): beside the package's modules by default. */
-  wasmUrl?: string | URL;
+  wasmUrl?: string | UrlLike;
 }
 
 export interface WorkerOptions extends BrainOptions {
   /** Where the worker's script orvane/worker.js is (in Node, a path or a file: URL). */
-  workerUrl?: string | URL;
+  workerUrl?: string | UrlLike;
 }
 
 /** The brain in the current thread. Bad input throws an OrvaneError that says what is wrong. */
