@@ -126,7 +126,12 @@ const fullBoard = Array.from({ length: 400 }, (_, cell) => {
   return { x, y, stone: ((x >> 1) + y) % 2 ? 'own' : 'opponent' };
 });
 const badInputs = [
-  [[{ x: 20, y: 3, stone: 'own' }], {}, 'BAD_POSITION', /^position\[0\] at 20,3 is off the 20 × 20/],
+  [
+    [{ x: 20, y: 3, stone: 'own' }],
+    {},
+    'BAD_POSITION',
+    /^position\[0\] at 20,3 is off the 20 × 20/,
+  ],
   ['9,9 -1,4', {}, 'BAD_POSITION', /^move 2 at -1,4 is off the 20 × 20 board/],
   ['9,9 12,3', { size: 11 }, 'BAD_POSITION', /x runs from 0 to 10 and y from 0 to 10$/],
   [[{ x: 1.5, y: 3, stone: 'own' }], {}, 'BAD_POSITION', /^position\[0\] has x 1\.5 and y 3/],

@@ -24,7 +24,10 @@ test('the tarball holds the modules, the .wasm, the declarations, README and LIC
   }
   assert.deepEqual(
     names.filter((name) => /\.(js|d\.ts)$/.test(name)).sort(),
-    [...reached].filter((module) => !module.startsWith('node:')).concat('orvane.d.ts').sort(),
+    [...reached]
+      .filter((module) => !module.startsWith('node:'))
+      .concat('orvane.d.ts')
+      .sort(),
   );
   assert.ok(statSync(tarball).size <= 100 * 1024, `${statSync(tarball).size} bytes`);
 });

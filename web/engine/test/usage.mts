@@ -1,7 +1,15 @@
 // Uses of the package as its declarations allow them, and (under @ts-expect-error) as they must
 // refuse them. Checked by tsc --noEmit, never run.
 import { createBrain, createBrainWorker, outcome, AbortError, OrvaneError } from 'orvane';
-import type { Answer, ForbiddenCell, Outcome, Position, SearchReport, Stone, Verdict } from 'orvane';
+import type {
+  Answer,
+  ForbiddenCell,
+  Outcome,
+  Position,
+  SearchReport,
+  Stone,
+  Verdict,
+} from 'orvane';
 
 const brain = await createBrain({ frozenClock: new Date(0) });
 const stones: Stone[] = [{ x: 9, y: 9, stone: 'opponent' }];
@@ -41,6 +49,22 @@ const legalNow: boolean = worker.isLegal('9,9', { x: 1, y: 1 });
 const notAwaited: Answer = worker.move(stones);
 // @ts-expect-error: the options of createBrain are frozenClock, wasm and wasmUrl
 await createBrain({ level: 8 });
-await createBrainWorker({ workerUrl: new URL('https://example.invalid/worker.js'), wasm: new Uint8Array() });
+await createBrainWorker({
+  workerUrl: new URL('https://example.invalid/worker.js'),
+  wasm: new Uint8Array(),
+});
 
-export { verdict, onLine, replies, later, workerReplies, notAwaited, cells, legal, five, code, isOurs, legalNow };
+export {
+  verdict,
+  onLine,
+  replies,
+  later,
+  workerReplies,
+  notAwaited,
+  cells,
+  legal,
+  five,
+  code,
+  isOurs,
+  legalNow,
+};
