@@ -94,8 +94,10 @@ int main(int argc, char** argv) {
     }
     Position position;
     position.board = files.board;
-    const TurnRequest request{TurnSecondsFrom(files.timeouts.turnSeconds),
-                              files.timeouts.matchTimeLeft, centisecondsOfDay(clock.localTime())};
+    TurnRequest request;
+    request.turnSeconds = TurnSecondsFrom(files.timeouts.turnSeconds);
+    request.matchTimeLeft = files.timeouts.matchTimeLeft;
+    request.startTime = centisecondsOfDay(clock.localTime());
     RandomGenerator random = RandomGenerator::FromUtcTime(clock.utcTime());
 
     const auto start = std::chrono::steady_clock::now();

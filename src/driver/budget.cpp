@@ -9,16 +9,17 @@ std::uint16_t TurnSecondsFrom(std::int32_t value) {
 }
 
 Budget ComputeBudget(std::uint16_t turnSeconds, std::int32_t matchTimeLeft,
-                     std::uint16_t stoneCount) {
+                     std::uint16_t stoneCount, std::uint16_t cellCount) {
   // The moves the brain would still make if the board were filled: half the empty cells, rounded
   // up.
-  const std::uint16_t movesLeft = static_cast<std::uint16_t>((401 - stoneCount) / 2);
+  const std::uint16_t movesLeft = static_cast<std::uint16_t>((cellCount + 1 - stoneCount) / 2);
   const std::int32_t moveShare = matchTimeLeft / movesLeft;
 
   Budget budget;
   if (moveShare <= 350) budget.searchDepth = 8;
   if (moveShare <= 280 || stoneCount <= 4) budget.searchDepth = 6;
-  if (moveShare <= 250 || 400 / movesLeft >= 6) budget.searchDepth = 2;
+  // A crowded board: a sixth or less of its cells left for the brain's moves.
+  if (moveShare <= 250 || cellCount / movesLeft >= 6) budget.searchDepth = 2;
   if (turnSeconds < 3) {
     budget.turnLimit = 100;
     budget.searchDepth = 2;

@@ -17,9 +17,9 @@ struct Budget {
 // wraps round to a short turn.
 std::uint16_t TurnSecondsFrom(std::int32_t value);
 
-// The turn's limits from the seconds per turn, the match time left (in the manager's unit) and
-// the number of stones, 0 to 399.
+// The turn's limits from the seconds per turn, the match time left (in the manager's unit), the
+// number of stones and the number of cells of the board (400 on 20 x 20), more than the stones.
 Budget ComputeBudget(std::uint16_t turnSeconds, std::int32_t matchTimeLeft,
-                     std::uint16_t stoneCount);
+                     std::uint16_t stoneCount, std::uint16_t cellCount = 400);
 
 }  // namespace orvane

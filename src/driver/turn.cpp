@@ -9,10 +9,11 @@ namespace orvane {
 
 namespace {
 
-std::uint16_t countStones(const Board& board) {
-  return static_cast<std::uint16_t>(
-      std::count_if(board.cells.begin(), board.cells.end(),
-                    [](CellState cell) { return cell != CellState::Empty; }));
+// The stones on the area's cells: every cell taken, less the blocked cells past the area.
+std::uint16_t countStones(const Board& board, BoardArea area) {
+  const auto taken = std::count_if(board.cells.begin(), board.cells.end(),
+                                   [](CellState cell) { return cell != CellState::Empty; });
+  return static_cast<std::uint16_t>(taken - (CellCount - area.cellCount()));
 }
 
 // The line behind the drawn position when it gave the move; a move from the centre fallback has no
@@ -28,37 +29,65 @@ ThreatLine lineOfMove(Move move, const ThreatLine& drawnLine) {
   return line;
 }
 
-}  // namespace
-
-TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
-                     const Clock& clock) {
-  TurnOutcome outcome;
-  const std::uint16_t stoneCount = countStones(position.board);
-  if (stoneCount == CellCount) return outcome;
-
-  outcome.budget = ComputeBudget(request.turnSeconds, request.matchTimeLeft, stoneCount);
-  if (stoneCount == 0) {
-    outcome.move = OpeningMove(random);
-    return outcome;
-  }
-
-  position.map = PatternMap{};
-  InitialisePatternMap(position.map, position.board);
-  const TurnTimer timer(clock, request.startTime, outcome.budget.turnLimit);
-  SearchContext context{position, outcome.budget.searchDepth, timer};
+// Searches from the root and chooses the move among the root's best cells; black in renju only
+// among the cells it may play.
+template <typename Lines>
+void searchAndChoose(SearchContext<Lines>& context, const TurnRequest& request,
+                     RandomGenerator& random, TurnOutcome& outcome) {
+  const Board& board = context.position.board();
+  auto choose = [&](std::optional<Move> drawn) {
+    if constexpr (std::is_same_v<Lines, RuleLines>) {
+      const RuleLines& codes = context.position.codes();
+      if (codes.forbidsBlackMoves() && codes.black() == CellState::Own) {
+        return PlayableMove(drawn, outcome.rootList, board, request.area, [&](Move move) {
+          return context.position.judgeBlackMove(move.x, move.y).forbidden == Forbidden::No;
+        });
+      }
+    }
+    return drawn;
+  };
   if (request.traceLine) {
     ListLines rootLines;
     TracedSearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000,
                      rootLines);
     const int drawn = DrawRootPosition(outcome.rootList, random);
-    outcome.move = MoveAtPosition(outcome.rootList, drawn, position.board);
+    outcome.move = choose(MoveAtPosition(outcome.rootList, drawn, board, request.area));
     if (outcome.move) outcome.line = lineOfMove(*outcome.move, rootLines[drawn]);
   } else {
     SearchNode(context, outcome.rootList, 1, outcome.rootVerdict, NoReplyYet, 1000000);
-    outcome.move = ChooseRootMove(outcome.rootList, position.board, random);
+    outcome.move = choose(ChooseRootMove(outcome.rootList, board, random, request.area));
   }
   outcome.searched = true;
   outcome.nodes = context.nodes;
+}
+
+}  // namespace
+
+TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
+                     const Clock& clock) {
+  TurnOutcome outcome;
+  const std::uint16_t stoneCount = countStones(position.board, request.area);
+  const auto cellCount = static_cast<std::uint16_t>(request.area.cellCount());
+  if (stoneCount == cellCount) return outcome;
+
+  outcome.budget = ComputeBudget(request.turnSeconds, request.matchTimeLeft, stoneCount, cellCount);
+  if (stoneCount == 0) {
+    outcome.move = OpeningMove(random, request.area);
+    return outcome;
+  }
+
+  position.map = PatternMap{};
+  const TurnTimer timer(clock, request.startTime, outcome.budget.turnLimit);
+  if (request.rule == GameRule::Freestyle) {
+    InitialisePatternMap(position.map, position.board);
+    SearchContext context{position, outcome.budget.searchDepth, timer};
+    searchAndChoose(context, request, random, outcome);
+  } else {
+    const RuleLines codes(request.rule, request.ownIsBlack);
+    InitialisePatternMap(position.map, position.board, codes);
+    SearchContext context{position, outcome.budget.searchDepth, timer, codes};
+    searchAndChoose(context, request, random, outcome);
+  }
   return outcome;
 }
 

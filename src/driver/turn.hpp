@@ -6,6 +6,7 @@
 #include "driver/budget.hpp"
 #include "driver/random_generator.hpp"
 #include "driver/root_choice.hpp"
+#include "patterns/game_rule.hpp"
 #include "patterns/pattern_map.hpp"
 #include "platform/clock.hpp"
 #include "search/candidate.hpp"
@@ -19,6 +20,11 @@ struct TurnRequest {
   std::int32_t matchTimeLeft = 0;
   std::int32_t startTime = 0;  // hundredths of a second since local midnight
   bool traceLine = false;      // whether to find the threat line behind the move
+  // The game: the board's size (the board holds the cells past it blocked), the rule, and in
+  // renju whether the brain plays black.
+  BoardArea area;
+  GameRule rule = GameRule::Freestyle;
+  bool ownIsBlack = true;
 };
 
 struct TurnOutcome {
@@ -34,8 +40,9 @@ struct TurnOutcome {
 };
 
 // The engine's one entry point: budgets the turn, then draws the opening move on an empty board,
-// or fills the pattern map, searches from the root and chooses among its best cells. The board
-// of `position` holds the position on entry and on return; its map is overwritten.
+// or fills the pattern map, searches from the root and chooses among its best cells; black in
+// renju never plays a forbidden cell. The board of `position` holds the position on entry and on
+// return, with the cells past the request's area blocked; its map is overwritten.
 TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
                      const Clock& clock);
 

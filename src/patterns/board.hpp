@@ -34,4 +34,31 @@ struct Board {
   friend bool operator==(const Board&, const Board&) = default;
 };
 
+// The part of the 20 x 20 cells that a game is played on: `width` columns from x = 0 and `height`
+// rows from y = 0, each 5 to 20. A smaller board is the 20 x 20 one with the cells past it
+// blocked, which ends every line there exactly as the edge does.
+struct BoardArea {
+  int width = BoardSide;
+  int height = BoardSide;
+
+  bool contains(int x, int y) const {
+    return static_cast<unsigned>(x) < static_cast<unsigned>(width) &&
+           static_cast<unsigned>(y) < static_cast<unsigned>(height);
+  }
+  int cellCount() const { return width * height; }
+
+  friend bool operator==(const BoardArea&, const BoardArea&) = default;
+};
+
+// An empty board of the area's size: every cell past it blocked.
+constexpr Board EmptyBoard(BoardArea area) {
+  Board board;
+  for (int y = 0; y < BoardSide; ++y) {
+    for (int x = 0; x < BoardSide; ++x) {
+      if (!area.contains(x, y)) board.set(x, y, CellState::Blocked);
+    }
+  }
+  return board;
+}
+
 }  // namespace orvane

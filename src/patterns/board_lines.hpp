@@ -18,9 +18,10 @@ struct LinePlace {
 
 namespace board_lines_detail {
 
-// Each line word holds 32 slots of two bits: four slots before the first cell of the line, the
+// Each line word holds 32 slots of two bits: five slots before the first cell of the line, the
 // line's cells in walk order, and the slots after it. The slots off the board read as blocked.
-inline constexpr int LeadingSlots = 4;
+// Five slots on either side of every cell let a rule that looks one cell past a five read them.
+inline constexpr int LeadingSlots = 5;
 
 constexpr LinePlace placeOf(int x, int y, int direction) {
   switch (direction) {

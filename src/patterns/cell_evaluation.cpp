@@ -1,5 +1,6 @@
 #include "patterns/cell_evaluation.hpp"
 
+#include "patterns/board_lines.hpp"
 #include "patterns/line_walk.hpp"
 
 namespace orvane {
@@ -31,6 +32,20 @@ void InitialisePatternMap(PatternMap& map, const Board& board) {
         entry.code[0] = OccupiedMarker;
       }
     }
+  }
+}
+
+void InitialisePatternMap(PatternMap& map, const Board& board, const RuleLines& codes) {
+  const BoardLines lines(board);
+  for (int index = 0; index < CellCount; ++index) {
+    CellCodes& entry = map.cells[index];
+    if (board.cells[index] != CellState::Empty) {
+      entry.code[0] = OccupiedMarker;
+      continue;
+    }
+    for (int direction = 0; direction < DirectionCount; ++direction)
+      codes.reevaluate(entry, direction, lines.word(index, direction),
+                       LinePlaces[index][direction].shift);
   }
 }
 

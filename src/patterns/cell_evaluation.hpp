@@ -2,6 +2,7 @@
 
 #include "patterns/line_code_table.hpp"
 #include "patterns/pattern_map.hpp"
+#include "patterns/rule_lines.hpp"
 
 namespace orvane {
 
@@ -17,5 +18,7 @@ inline void DirectionReevaluation(CellCodes& entry, int direction, LineNeighbour
 // Builds the whole map for the board: the marker on every occupied cell (its other codes are left
 // as they are), the four codes of every empty cell.
 void InitialisePatternMap(PatternMap& map, const Board& board);
+// The same with the line codes of another rule.
+void InitialisePatternMap(PatternMap& map, const Board& board, const RuleLines& codes);
 
 }  // namespace orvane

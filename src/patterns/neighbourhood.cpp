@@ -2,7 +2,8 @@
 
 #include <bit>
 
-#include "patterns/cell_evaluation.hpp"
+#include "patterns/freestyle_lines.hpp"
+#include "patterns/rule_lines.hpp"
 
 namespace orvane {
 
@@ -26,6 +27,29 @@ void forEachRecord(int index, Copy copy) {
   }
 }
 
+template <typename Lines>
+RecordMask updateAfterStone(PatternMap& map, const BoardLines& lines, const Lines& codes, int x,
+                            int y) {
+  const int index = cellIndex(x, y);
+  map.cells[index].code[0] = OccupiedMarker;
+  RecordMask changed = 0;
+  for (int direction = 0; direction < DirectionCount; ++direction) {
+    const std::uint64_t word = lines.word(index, direction);
+    const int stoneShift = LinePlaces[index][direction].shift;
+    for (int k = 0; k < 8; ++k) {
+      // Slots off the board read as blocked, so only empty cells on the board pass.
+      const int shift = stoneShift + 2 * neighbourhood_detail::NeighbourOffsets[k];
+      if (stateAt(word, shift) != CellState::Empty) continue;
+      const int record = 4 * k + direction;
+      CellCodes& entry = map.cells[index + RecordSteps[record]];
+      const DirectionCode before = entry.code[direction];
+      codes.reevaluate(entry, direction, word, shift);
+      if (entry.code[direction] != before) changed |= RecordMask{1} << record;
+    }
+  }
+  return changed;
+}
+
 }  // namespace
 
 void SaveNeighbourhood(NeighbourhoodSave& save, const PatternMap& map, int x, int y) {
@@ -43,24 +67,12 @@ void RestoreNeighbourhood(const NeighbourhoodSave& save, PatternMap& map, int x,
 }
 
 RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, int x, int y) {
-  const int index = cellIndex(x, y);
-  map.cells[index].code[0] = OccupiedMarker;
-  RecordMask changed = 0;
-  for (int direction = 0; direction < DirectionCount; ++direction) {
-    const std::uint64_t word = lines.word(index, direction);
-    const int stoneShift = LinePlaces[index][direction].shift;
-    for (int k = 0; k < 8; ++k) {
-      // Slots off the board read as blocked, so only empty cells on the board pass.
-      const int shift = stoneShift + 2 * neighbourhood_detail::NeighbourOffsets[k];
-      if (stateAt(word, shift) != CellState::Empty) continue;
-      const int record = 4 * k + direction;
-      CellCodes& entry = map.cells[index + RecordSteps[record]];
-      const DirectionCode before = entry.code[direction];
-      DirectionReevaluation(entry, direction, neighboursAt(word, shift));
-      if (entry.code[direction] != before) changed |= RecordMask{1} << record;
-    }
-  }
-  return changed;
+  return updateAfterStone(map, lines, FreestyleLines{}, x, y);
+}
+
+RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, const RuleLines& codes, int x,
+                            int y) {
+  return updateAfterStone(map, lines, codes, x, y);
 }
 
 }  // namespace orvane

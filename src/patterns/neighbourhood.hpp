@@ -5,6 +5,7 @@
 
 #include "patterns/board_lines.hpp"
 #include "patterns/pattern_map.hpp"
+#include "patterns/rule_lines.hpp"
 
 namespace orvane {
 
@@ -63,6 +64,9 @@ void SaveNeighbourhood(NeighbourhoodSave& save, const PatternMap& map, int x, in
 // each direction, every empty cell within four positions of it, so that the map equals a full
 // initialisation on the new board. Returns the records whose code changed.
 RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, int x, int y);
+// The same with the line codes of another rule than freestyle.
+RecordMask UpdateAfterStone(PatternMap& map, const BoardLines& lines, const RuleLines& codes, int x,
+                            int y);
 
 // The stone has been lifted again: puts back every entry saved for (x, y).
 void RestoreNeighbourhood(const NeighbourhoodSave& save, PatternMap& map, int x, int y);

@@ -217,11 +217,11 @@ AttackLevel scan(const SideScores& scores, int side, CandidateList& list, Recent
 
 }  // namespace
 
-AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, Ranked ranked,
-                           CandidateList& list, RecentCells& recent) {
+AttackLevel ScanCandidates(const std::array<SideScores, 2>& scores, std::uint8_t level,
+                           Ranked ranked, CandidateList& list, RecentCells& recent) {
   const int side = level % 2 == 1 ? 0 : 1;
-  if (ranked == Ranked::HeadOnly) return scan<1>(scores.forSide(side), side, list, recent);
-  return scan<settings::V>(scores.forSide(side), side, list, recent);
+  if (ranked == Ranked::HeadOnly) return scan<1>(scores[side], side, list, recent);
+  return scan<settings::V>(scores[side], side, list, recent);
 }
 
 }  // namespace orvane

@@ -35,10 +35,11 @@ struct RecentCells {
 enum class Ranked { Twelve, HeadOnly };
 
 // Ranks every empty cell for the side to move at `level` (own side at odd levels) from its scores
-// alone. Rewrites the whole list: the best totals in positions 1 to 12 (equal totals in scan
-// order; with `Ranked::HeadOnly` only position 1, and the zero Candidate in 2 to 12), the best
-// defence at 13 and the best attack at 14. Returns the node's attack level.
-AttackLevel ScanCandidates(const CellScores& scores, std::uint8_t level, Ranked ranked,
-                           CandidateList& list, RecentCells& recent);
+// alone, `scores` holding them by side to move, the own side first. Rewrites the whole list: the
+// best totals in positions 1 to 12 (equal totals in scan order; with `Ranked::HeadOnly` only
+// position 1, and the zero Candidate in 2 to 12), the best defence at 13 and the best attack at
+// 14. Returns the node's attack level.
+AttackLevel ScanCandidates(const std::array<SideScores, 2>& scores, std::uint8_t level,
+                           Ranked ranked, CandidateList& list, RecentCells& recent);
 
 }  // namespace orvane

@@ -2,8 +2,11 @@
 
 #include <bit>
 #include <cstring>
+#include <type_traits>
 
+#include "patterns/freestyle_lines.hpp"
 #include "patterns/pattern_score_table.hpp"
+#include "patterns/rule_lines.hpp"
 #include "search/search_settings.hpp"
 
 namespace orvane {
@@ -23,7 +26,7 @@ constexpr int AttackCountShift = 40;
 constexpr int DefenceCountShift = 48;
 constexpr PackedWorth ScoreMask = (PackedWorth{1} << 20) - 1;
 constexpr PackedWorth CountMask = 0xff;
-constexpr int LargestCount = 4 * 10;
+constexpr int LargestCount = LargestShapeCount;
 
 constexpr int LargestMagnitude = PatternScoreCount - 1;
 
@@ -74,8 +77,8 @@ constexpr std::int32_t withLevel(std::int32_t bonus, int level) {
   return bonus | (1 << (level - 1)) << SideScores::LevelFlagShift;
 }
 
-constexpr std::array<std::int32_t, LargestCount + 1> buildAttackBonuses() {
-  std::array<std::int32_t, LargestCount + 1> bonuses{};
+constexpr AttackBonusTable buildAttackBonuses() {
+  AttackBonusTable bonuses{};
   for (int count = 0; count <= LargestCount; ++count) {
     if (count >= 20) {
       bonuses[count] = withLevel(settings::ST1, 3);
@@ -101,20 +104,50 @@ constexpr std::array<std::int32_t, LargestCount + 1> buildDefenceBonuses() {
   return bonuses;
 }
 
-constexpr std::array<std::int32_t, LargestCount + 1> AttackBonuses = buildAttackBonuses();
+// Black in renju may not play two fours, nor two threes that are both real; a stone that makes
+// two threes without being forbidden makes one three. Of black's double threats only a four with
+// a three is left, and whether its three is real the search asks when it counts.
+constexpr AttackBonusTable buildRenjuBlackAttackBonuses() {
+  AttackBonusTable bonuses{};
+  for (int count = 11; count < 20; ++count)
+    bonuses[count] = withLevel(settings::ST1, 2);
+  return bonuses;
+}
+
+constexpr AttackBonusTable AttackBonuses = buildAttackBonuses();
+constexpr AttackBonusTable RenjuBlackAttackBonuses = buildRenjuBlackAttackBonuses();
 constexpr std::array<std::int32_t, LargestCount + 1> DefenceBonuses = buildDefenceBonuses();
 
 constexpr int OwnCellRecord = NeighbourRecords;
 
 }  // namespace
 
-CellScores::CellScores(const PatternMap& map) {
+template <typename Lines>
+CellScores<Lines>::CellScores(const PatternMap& map, const Lines& lines) {
+  if constexpr (std::is_same_v<Lines, RuleLines>) {
+    const int blackSide = lines.black() == CellState::Own ? 0 : 1;
+    for (int side = 0; side < 2; ++side) {
+      attackBonuses_[side] = lines.forbidsBlackMoves() && side == blackSide
+                                 ? &RenjuBlackAttackBonuses
+                                 : &AttackBonuses;
+    }
+  }
   for (int index = 0; index < CellCount; ++index)
     score<0, 2>(index, map.cells[index]);
 }
 
+template <typename Lines>
+const AttackBonusTable& CellScores<Lines>::attackBonuses(int side) const {
+  if constexpr (std::is_same_v<Lines, FreestyleLines>) {
+    return AttackBonuses;
+  } else {
+    return *attackBonuses_[side];
+  }
+}
+
+template <typename Lines>
 template <int First, int Last>
-void CellScores::score(int index, const CellCodes& codes) {
+void CellScores<Lines>::score(int index, const CellCodes& codes) {
   const auto& code = codes.code;
   if (code[0] >= OccupiedMarker) {
     for (int side = First; side < Last; ++side) {
@@ -128,15 +161,16 @@ void CellScores::score(int index, const CellCodes& codes) {
   for (int side = First; side < Last; ++side) {
     const PackedWorth sum = sums[side];
     sides_[side].attackWord[index] = static_cast<std::int32_t>(sum & ScoreMask) +
-                                     AttackBonuses[sum >> AttackCountShift & CountMask];
+                                     attackBonuses(side)[sum >> AttackCountShift & CountMask];
     sides_[side].defence[index] = static_cast<std::int32_t>(sum >> DefenceShift & ScoreMask) +
                                   DefenceBonuses[sum >> DefenceCountShift & CountMask];
   }
 }
 
+template <typename Lines>
 template <int First, int Last>
-void CellScores::placeStoneFor(int index, RecordMask changed, const PatternMap& map,
-                               ScoreSave& save) {
+void CellScores<Lines>::placeStoneFor(int index, RecordMask changed, const PatternMap& map,
+                                      ScoreSave& save) {
   auto keep = [this](int cell, ScoreSave::Cell& saved) {
     for (int side = First; side < Last; ++side) {
       saved.attackWord[side] = sides_[side].attackWord[cell];
@@ -153,8 +187,9 @@ void CellScores::placeStoneFor(int index, RecordMask changed, const PatternMap& 
   }
 }
 
+template <typename Lines>
 template <int First, int Last>
-void CellScores::liftStoneFor(int index, const ScoreSave& save) {
+void CellScores<Lines>::liftStoneFor(int index, const ScoreSave& save) {
   auto putBack = [this](int cell, const ScoreSave::Cell& saved) {
     for (int side = First; side < Last; ++side) {
       sides_[side].attackWord[cell] = saved.attackWord[side];
@@ -168,8 +203,9 @@ void CellScores::liftStoneFor(int index, const ScoreSave& save) {
   }
 }
 
-void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map, ScoredSides sides,
-                            ScoreSave& save) {
+template <typename Lines>
+void CellScores<Lines>::placeStone(int index, RecordMask changed, const PatternMap& map,
+                                   ScoredSides sides, ScoreSave& save) {
   save.changed = changed;
   save.sides = sides;
   if (sides.last - sides.first == 2) {
@@ -181,7 +217,8 @@ void CellScores::placeStone(int index, RecordMask changed, const PatternMap& map
   }
 }
 
-void CellScores::liftStone(int index, const ScoreSave& save) {
+template <typename Lines>
+void CellScores<Lines>::liftStone(int index, const ScoreSave& save) {
   if (save.sides.last - save.sides.first == 2) {
     liftStoneFor<0, 2>(index, save);
   } else if (save.sides.first == 0) {
@@ -190,5 +227,8 @@ void CellScores::liftStone(int index, const ScoreSave& save) {
     liftStoneFor<1, 2>(index, save);
   }
 }
+
+template class CellScores<FreestyleLines>;
+template class CellScores<RuleLines>;
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "patterns/freestyle_lines.hpp"
 #include "patterns/neighbourhood.hpp"
 #include "patterns/pattern_map.hpp"
 
@@ -48,14 +49,23 @@ struct ScoreSave {
   ScoredSides sides;
 };
 
+// The bonuses of the side to move by its count of threes (1 each) and fours (10 each), with the
+// attack level flag above them.
+inline constexpr int LargestShapeCount = 4 * 10;
+using AttackBonusTable = std::array<std::int32_t, LargestShapeCount + 1>;
+
 // The scores of every cell for both sides to move, kept in step with the pattern map, so that a
-// node ranks its cells without reading a single direction code.
+// node ranks its cells without reading a single direction code. `Lines` are the line codes of
+// the rule (FreestyleLines or RuleLines); in renju black's double threats score apart, since
+// black may not play a double four or a double three.
+template <typename Lines = FreestyleLines>
 class CellScores {
  public:
-  explicit CellScores(const PatternMap& map);
+  explicit CellScores(const PatternMap& map, const Lines& lines = Lines{});
 
   // Side 0 is the own side to move (odd levels), side 1 the opponent (even levels).
   const SideScores& forSide(int side) const { return sides_[side]; }
+  const std::array<SideScores, 2>& bySide() const { return sides_; }
 
   // After the update for a stone on `index`, which changed the codes of the `changed` records.
   // The scores of the other sides are left as they were until the stone is lifted.
@@ -73,8 +83,11 @@ class CellScores {
   void placeStoneFor(int index, RecordMask changed, const PatternMap& map, ScoreSave& save);
   template <int First, int Last>
   void liftStoneFor(int index, const ScoreSave& save);
+  const AttackBonusTable& attackBonuses(int side) const;
 
   std::array<SideScores, 2> sides_;
+  // By side to move; freestyle has one table for both and leaves these unset.
+  std::array<const AttackBonusTable*, 2> attackBonuses_{};
 };
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <optional>
 #include <type_traits>
 
 #include "search/candidate_scan.hpp"
@@ -36,6 +37,84 @@ Verdict immediateVerdict(const CandidateList& list, AttackLevel attackLevel, boo
     verdict = Won;
   if (attackLevel >= 1 && bestDefence < FourDefence) verdict = Won;
   return verdict;
+}
+
+// Whether the side to move at `level` is black in renju, who may not play every cell.
+bool blackToMove(const SearchContext<RuleLines>& context, std::uint8_t level) {
+  const RuleLines& codes = context.position.codes();
+  const CellState mover = level % 2 == 1 ? CellState::Own : CellState::Opponent;
+  return codes.forbidsBlackMoves() && mover == codes.black();
+}
+
+// The count of cells to try, `tryCount`, once every cell that black may not play has left
+// positions 1 to `tryCount`, the cells after it moving up. A cell black may not play is no move.
+template <typename Lines>
+int playableCount(SearchContext<Lines>& context, std::uint8_t level, CandidateList& list,
+                  int tryCount) {
+  if constexpr (std::is_same_v<Lines, RuleLines>) {
+    if (!blackToMove(context, level)) return tryCount;
+    int kept = 0;
+    for (int position = 1; position <= tryCount; ++position) {
+      const Candidate cell = list[position];
+      if (context.position.judgeBlackMove(cell.x, cell.y).forbidden == Forbidden::No)
+        list[++kept] = cell;
+    }
+    for (int position = kept + 1; position <= tryCount; ++position)
+      list.clear(position);
+    return kept;
+  } else {
+    return tryCount;
+  }
+}
+
+Candidate candidateOf(const SideScores& scores, int cell) {
+  return {cell % BoardSide, cell / BoardSide, scores.attack(cell), scores.defence[cell]};
+}
+
+// Renju, black to move. The rules that decide a node from its scan take every cell as playable;
+// black's open four wins only on a cell black may play, and a four with a three only if, besides,
+// its three is real. A five of white's to come that black can stop only on a forbidden cell is
+// black's loss. Returns the node's verdict, with the cell that wins as the best attack.
+Verdict renjuBlackVerdict(SearchPosition<RuleLines>& position, CandidateList& list,
+                          Verdict scanVerdict, bool atDepthLimit) {
+  Candidate& bestAttack = list[BestAttackPosition];
+  const std::int32_t bestDefence = list[BestDefencePosition].defence;
+  if (bestAttack.attack >= FiveAttack) return Won;
+  if (scanVerdict >= LikelyWon) {
+    const int side = position.codes().black() == CellState::Own ? 0 : 1;
+    const SideScores& scores = position.scores().forSide(side);
+    std::optional<Candidate> openFour;
+    std::optional<Candidate> fourThree;
+    for (int cell = 0; cell < CellCount && !(openFour && fourThree); ++cell) {
+      const bool isOpenFour = !openFour && scores.attack(cell) >= OpenFourAttack;
+      const bool isFourThree =
+          !fourThree && (scores.attackWord[cell] >> SideScores::LevelFlagShift) >= 2;
+      if (!isOpenFour && !isFourThree) continue;
+      const BlackMove move = position.judgeBlackMove(cell % BoardSide, cell / BoardSide);
+      if (move.forbidden != Forbidden::No) continue;
+      if (isOpenFour) openFour = candidateOf(scores, cell);
+      if (isFourThree && move.fours >= 1 && move.realThrees >= 1)
+        fourThree = candidateOf(scores, cell);
+    }
+    if (openFour && bestDefence < FiveDefence) {
+      bestAttack = *openFour;
+      return Won;
+    }
+    if (fourThree && bestDefence < FourDefence) {
+      bestAttack = *fourThree;
+      return Won;
+    }
+    if (fourThree && atDepthLimit && bestDefence < FiveDefence) {
+      bestAttack = *fourThree;
+      return LikelyWon;
+    }
+  }
+  const Candidate& block = list[BestDefencePosition];
+  if (bestDefence >= FiveDefence &&
+      position.judgeBlackMove(block.x, block.y).forbidden != Forbidden::No) {
+    return Lost;
+  }
+  return Undecided;
 }
 
 bool cellAmong(const CandidateList& list, int count, const Candidate& cell) {
@@ -176,9 +255,10 @@ struct NoLines {};
 template <bool Traced>
 using LinesOf = std::conditional_t<Traced, ListLines, NoLines>;
 
-template <bool Traced>
-void searchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
-                Verdict cutoffVerdict, std::int32_t sumMargin, LinesOf<Traced>& lines) {
+template <bool Traced, typename Lines>
+void searchNode(SearchContext<Lines>& context, CandidateList& list, std::uint8_t level,
+                Verdict& verdict, Verdict cutoffVerdict, std::int32_t sumMargin,
+                LinesOf<Traced>& lines) {
   ++context.nodes;
   ChildVerdicts childVerdicts;
   childVerdicts.fill(Undecided);
@@ -186,9 +266,14 @@ void searchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
   const Ranked ranked =
       level > 1 && level >= context.searchDepth ? Ranked::HeadOnly : Ranked::Twelve;
   const AttackLevel attackLevel =
-      ScanCandidates(context.position.scores(), level, ranked, list, context.recentCells);
+      ScanCandidates(context.position.scores().bySide(), level, ranked, list, context.recentCells);
 
   verdict = immediateVerdict(list, attackLevel, level == context.searchDepth);
+  if constexpr (std::is_same_v<Lines, RuleLines>) {
+    if (blackToMove(context, level)) {
+      verdict = renjuBlackVerdict(context.position, list, verdict, level == context.searchDepth);
+    }
+  }
   if (verdict >= LikelyWon) {
     list[1] = list[BestAttackPosition];
   } else if (list[BestDefencePosition].defence >= FiveDefence) {
@@ -203,11 +288,13 @@ void searchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
         const SideScores& scores = context.position.scores().forSide(level % 2 == 1 ? 0 : 1);
         lines[1].setSingle(winningCell(scores, list, attackLevel));
       }
+      // Black's only block was a cell black may not play: no move of black's ends the line.
+      if (verdict == Lost) lines[1].length = 0;
     }
     return;
   }
 
-  const int tryCount = chooseCellsToTry(list);
+  const int tryCount = playableCount(context, level, list, chooseCellsToTry(list));
   if constexpr (Traced) startListLines(list, lines);
   Verdict bestChildVerdict = Undecided;
   std::int32_t bestSum = list[1].total();
@@ -282,16 +369,27 @@ void searchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
 
 }  // namespace
 
-void SearchNode(SearchContext& context, CandidateList& list, std::uint8_t level, Verdict& verdict,
-                Verdict cutoffVerdict, std::int32_t sumMargin) {
+template <typename Lines>
+void SearchNode(SearchContext<Lines>& context, CandidateList& list, std::uint8_t level,
+                Verdict& verdict, Verdict cutoffVerdict, std::int32_t sumMargin) {
   NoLines lines;
   searchNode<false>(context, list, level, verdict, cutoffVerdict, sumMargin, lines);
 }
 
-void TracedSearchNode(SearchContext& context, CandidateList& list, std::uint8_t level,
+template <typename Lines>
+void TracedSearchNode(SearchContext<Lines>& context, CandidateList& list, std::uint8_t level,
                       Verdict& verdict, Verdict cutoffVerdict, std::int32_t sumMargin,
                       ListLines& lines) {
   searchNode<true>(context, list, level, verdict, cutoffVerdict, sumMargin, lines);
 }
+
+template void SearchNode(SearchContext<FreestyleLines>&, CandidateList&, std::uint8_t, Verdict&,
+                         Verdict, std::int32_t);
+template void SearchNode(SearchContext<RuleLines>&, CandidateList&, std::uint8_t, Verdict&, Verdict,
+                         std::int32_t);
+template void TracedSearchNode(SearchContext<FreestyleLines>&, CandidateList&, std::uint8_t,
+                               Verdict&, Verdict, std::int32_t, ListLines&);
+template void TracedSearchNode(SearchContext<RuleLines>&, CandidateList&, std::uint8_t, Verdict&,
+                               Verdict, std::int32_t, ListLines&);
 
 }  // namespace orvane

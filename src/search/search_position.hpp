@@ -1,8 +1,13 @@
 #pragma once
 
+#include <concepts>
+
 #include "patterns/board_lines.hpp"
+#include "patterns/forbidden_moves.hpp"
+#include "patterns/freestyle_lines.hpp"
 #include "patterns/neighbourhood.hpp"
 #include "patterns/pattern_map.hpp"
+#include "patterns/rule_lines.hpp"
 #include "search/cell_scores.hpp"
 
 namespace orvane {
@@ -14,14 +19,18 @@ struct TrialStoneSave {
 };
 
 // The position every node of one search shares: the board and its pattern map, with the board's
-// lines and the cells' scores kept in step with them around every trial stone.
+// lines and the cells' scores kept in step with them around every trial stone. `Lines` are the
+// rule's line codes: FreestyleLines, or RuleLines for the other rules.
+template <typename Lines = FreestyleLines>
 class SearchPosition {
  public:
-  // The map must describe the board.
-  explicit SearchPosition(Position& position)
-      : position_(position), lines_(position.board), scores_(position.map) {}
+  // The map must describe the board under the rule of `codes`.
+  explicit SearchPosition(Position& position, const Lines& codes = Lines{})
+      : position_(position), codes_(codes), lines_(position.board), scores_(position.map, codes) {}
 
-  const CellScores& scores() const { return scores_; }
+  const CellScores<Lines>& scores() const { return scores_; }
+  const Lines& codes() const { return codes_; }
+  const Board& board() const { return position_.board; }
 
   // Only the scores of `scoredSides` follow the stone.
   void placeStone(int x, int y, CellState stone, ScoredSides scoredSides, TrialStoneSave& save) {
@@ -29,7 +38,12 @@ class SearchPosition {
     position_.board.cells[index] = stone;
     lines_.place(index, stone);
     SaveNeighbourhood(save.neighbourhood, position_.map, x, y);
-    const RecordMask changed = UpdateAfterStone(position_.map, lines_, x, y);
+    RecordMask changed;
+    if constexpr (std::same_as<Lines, FreestyleLines>) {
+      changed = UpdateAfterStone(position_.map, lines_, x, y);
+    } else {
+      changed = UpdateAfterStone(position_.map, lines_, codes_, x, y);
+    }
     scores_.placeStone(index, changed, position_.map, scoredSides, save.scores);
   }
 
@@ -41,10 +55,16 @@ class SearchPosition {
     scores_.liftStone(index, save.scores);
   }
 
+  // Renju: what a black stone on the empty cell (x, y) would make, forbidden or not.
+  BlackMove judgeBlackMove(int x, int y) requires std::same_as<Lines, RuleLines> {
+    return JudgeBlackMove(lines_, codes_, cellIndex(x, y));
+  }
+
  private:
   Position& position_;
+  [[no_unique_address]] Lines codes_;
   BoardLines lines_;
-  CellScores scores_;
+  CellScores<Lines> scores_;
 };
 
 }  // namespace orvane

@@ -94,12 +94,29 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, SessionScriptTest,
     ::testing::Values(
         ScriptCase{"StartTwenty", "START 20\r\n", {"OK"}},
-        ScriptCase{"StartOtherSizes",
-                   "START 15\r\nSTART 0\r\nSTART -20\r\n",
-                   {AnyError, AnyError, AnyError}},
+        ScriptCase{"StartSizes",
+                   "START 15\r\nSTART 5\r\nSTART 4\r\nSTART 21\r\nSTART -20\r\n",
+                   {"OK", "OK", AnyError, AnyError, AnyError}},
         ScriptCase{"RectStartTwenty", "RECTSTART 20,20\r\n", {"OK"}},
-        ScriptCase{
-            "RectStartOtherSides", "RECTSTART 20,19\r\nRECTSTART 30,20\r\n", {AnyError, AnyError}},
+        ScriptCase{"RectStartSides",
+                   "RECTSTART 20,19\r\nRECTSTART 5,12\r\nRECTSTART 30,20\r\nRECTSTART 9,4\r\n",
+                   {"OK", "OK", AnyError, AnyError}},
+        ScriptCase{"SmallBoardOpensAtItsCentre", "START 15\r\nBEGIN\r\n", {"OK", "8,7"}},
+        ScriptCase{"CellsPastASmallBoard",
+                   "RECTSTART 15,10\r\nTURN 15,0\r\nTURN 0,10\r\nTAKEBACK 19,19\r\n"
+                   "BOARD\r\n14,9,2\r\n3,12,1\r\nDONE\r\n",
+                   {"OK", AnyError, AnyError, AnyError, AnyError}},
+        ScriptCase{"SeededMoves",
+                   "INFO seed 12345\r\nBEGIN\r\nINFO seed -1\r\nRESTART\r\nBEGIN\r\n"
+                   "INFO seed 4294967296\r\n",
+                   {"9,9", "OK", Opening, AnyError}},
+        ScriptCase{"ForbiddenCellsOfBlackInRenju",
+                   "INFO rule 4\r\nSTART 15\r\nFORBIDDEN\r\n5,1,1\r\n5,2,1\r\n3,3,1\r\n"
+                   "4,3,1\r\n14,14,2\r\n0,14,2\r\n14,0,2\r\n13,13,2\r\nDONE\r\n",
+                   {"OK", "FORBIDDEN 5,3,double-three"}},
+        ScriptCase{"NoForbiddenCellsOutsideRenju",
+                   "INFO rule 1\r\nFORBIDDEN\r\n5,1,1\r\n5,2,1\r\n3,3,1\r\n4,3,1\r\nDONE\r\n",
+                   {"FORBIDDEN"}},
         ScriptCase{"About", "ABOUT\r\n", {About}},
         ScriptCase{"UnknownCommandEchoed", "HELLO there\r\n", {"UNKNOWN HELLO there"}},
         ScriptCase{"UnknownBinaryMadePrintable", "\x01HI\xfe\r\n", {"UNKNOWN ?HI?"}},
@@ -120,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{
             "RestartClearsTheBoard", "BEGIN\r\nRESTART\r\nBEGIN\r\n", {Opening, "OK", Opening}},
         ScriptCase{"FailedStartKeepsTheBoard",
-                   "BEGIN\r\nSTART 19\r\nTURN 11,9\r\n",
+                   "BEGIN\r\nSTART 21\r\nTURN 11,9\r\n",
                    {Opening, AnyError, AnyError}},
         ScriptCase{"TurnOffTheBoard",
                    "TURN 20,0\r\nTURN 0,20\r\nTURN -1,5\r\nTURN 5,-1\r\n",
@@ -141,23 +158,23 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{
             "EndInsideBoardBlock", "BOARD\r\n1,1,1\r\nEND\r\nABOUT\r\n", {}, SessionState::Ended},
         ScriptCase{"EndWithoutLineEnd", "ABOUT\r\nEND", {About}, SessionState::Ended},
-        ScriptCase{"RenjuRefusedAtNextCommand",
-                   "INFO rule 4\r\nINFO timeout_turn 0\r\nABOUT\r\n",
+        ScriptCase{"RenjuWithCaroRefusedAtNextCommand",
+                   "INFO rule 12\r\nINFO timeout_turn 0\r\nABOUT\r\n",
                    {AnyError}},
         ScriptCase{"RefusedRuleReportedOnceToOtherCommands",
-                   "INFO rule 1\r\nSTART 20\r\nSTART 20\r\nABOUT\r\n",
+                   "INFO rule 16\r\nSTART 20\r\nSTART 20\r\nABOUT\r\n",
                    {AnyError, "OK", About}},
         ScriptCase{"RefusedRuleStopsEveryMove",
-                   "INFO rule 8\r\nSTART 20\r\nBEGIN\r\nTURN 1,1\r\nBOARD\r\n1,1,1\r\nDONE\r\n",
-                   {AnyError, AnyError, AnyError, AnyError}},
+                   "INFO rule 13\r\nSTART 20\r\nBEGIN\r\nTURN 1,1\r\nBOARD\r\n1,1,1\r\nDONE\r\n"
+                   "FORBIDDEN\r\nDONE\r\n",
+                   {AnyError, AnyError, AnyError, AnyError, AnyError}},
         ScriptCase{"EachRefusedRuleReported",
-                   "INFO rule 4\r\nABOUT\r\nINFO rule 8\r\nABOUT\r\n",
+                   "INFO rule 12\r\nABOUT\r\nINFO rule 32\r\nABOUT\r\n",
                    {AnyError, AnyError}},
         ScriptCase{"UnknownCommandDoesNotTakeRuleReport",
-                   "INFO rule 4\r\nXYZ\r\nABOUT\r\n",
+                   "INFO rule 12\r\nXYZ\r\nABOUT\r\n",
                    {"UNKNOWN XYZ", AnyError}},
-        ScriptCase{
-            "FreestyleRuleRestoresPlay", "INFO rule 4\r\nINFO rule 0\r\nBEGIN\r\n", {Opening}},
+        ScriptCase{"PlayedRuleRestoresPlay", "INFO rule 12\r\nINFO rule 4\r\nBEGIN\r\n", {Opening}},
         ScriptCase{"ContinuousGamePlayed", "INFO rule 2\r\nBEGIN\r\n", {Opening}},
         ScriptCase{"KeywordsInAnyCase", "start 20\r\nBegin\r\n", {"OK", Opening}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -249,9 +266,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedCase{"BoardWithOverlongLine",
                                    "BOARD\r\n1,1,1\r\n" + std::string(4097, ' ') + "\r\nDONE\r\n"},
                       RejectedCase{"BoardUnderRefusedRule",
-                                   "INFO rule 4\r\nBOARD\r\n1,1,1\r\nDONE\r\n"},
-                      RejectedCase{"TurnUnderRefusedRule", "INFO rule 1\r\nTURN 1,1\r\n"},
-                      RejectedCase{"StartUnderRefusedRule", "INFO rule 8\r\nSTART 20\r\n"}),
+                                   "INFO rule 12\r\nBOARD\r\n1,1,1\r\nDONE\r\n"},
+                      RejectedCase{"TurnUnderRefusedRule", "INFO rule 13\r\nTURN 1,1\r\n"},
+                      RejectedCase{"StartUnderRefusedRule", "INFO rule 16\r\nSTART 20\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Ten stones in the middle: enough that the depth follows the match time.
@@ -294,7 +311,11 @@ TEST_P(SameEntryPointTest, AnswersWhatPlayTurnChooses) {
   const testing::FakeClock clock;
   Position position{MiddleGame, {}};
   RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
-  const TurnRequest request{c.turnSeconds, c.matchTimeLeft, centisecondsOfDay(clock.local), true};
+  TurnRequest request;
+  request.turnSeconds = c.turnSeconds;
+  request.matchTimeLeft = c.matchTimeLeft;
+  request.startTime = centisecondsOfDay(clock.local);
+  request.traceLine = true;
   const TurnOutcome outcome = PlayTurn(position, request, random, clock);
   ASSERT_TRUE(outcome.move.has_value());
 

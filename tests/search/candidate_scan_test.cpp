@@ -23,7 +23,7 @@ using testing::SetCodes;
 // A scan with no recent cells to go by.
 AttackLevel Scan(const PatternMap& map, std::uint8_t level, CandidateList& list) {
   RecentCells none;
-  return ScanCandidates(CellScores(map), level, Ranked::Twelve, list, none);
+  return ScanCandidates(CellScores(map).bySide(), level, Ranked::Twelve, list, none);
 }
 
 // A list full of leftovers, to show that the scan resets every position.
@@ -211,7 +211,8 @@ TEST(CandidateScan, RecentCellsNeverChangeTheResult) {
     const std::uint8_t level = static_cast<std::uint8_t>(1 + round % 2);
     CandidateList expected;
     RecentCells none;
-    const AttackLevel expectedLevel = ScanCandidates(scores, level, Ranked::Twelve, expected, none);
+    const AttackLevel expectedLevel =
+        ScanCandidates(scores.bySide(), level, Ranked::Twelve, expected, none);
 
     RecentCells recent;
     for (auto& scan : recent.cells)
@@ -219,12 +220,12 @@ TEST(CandidateScan, RecentCellsNeverChangeTheResult) {
         cell = static_cast<std::int16_t>(static_cast<int>(rng() % (CellCount + 40)) - 40);
     if (round % 3 == 0) recent.cells[1] = recent.cells[0];  // every cell twice
     CandidateList list;
-    EXPECT_EQ(ScanCandidates(scores, level, Ranked::Twelve, list, recent), expectedLevel)
+    EXPECT_EQ(ScanCandidates(scores.bySide(), level, Ranked::Twelve, list, recent), expectedLevel)
         << "round " << round;
     EXPECT_EQ(list, expected) << "round " << round;
 
     CandidateList head;
-    EXPECT_EQ(ScanCandidates(scores, level, Ranked::HeadOnly, head, recent), expectedLevel)
+    EXPECT_EQ(ScanCandidates(scores.bySide(), level, Ranked::HeadOnly, head, recent), expectedLevel)
         << "round " << round;
     for (int position : {1, BestDefencePosition, BestAttackPosition})
       EXPECT_EQ(head[position], expected[position])

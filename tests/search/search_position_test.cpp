@@ -20,7 +20,7 @@ struct Cell {
 // of the one above so that the changed neighbourhoods overlap. After every stone the kept scores
 // are those of the map as it now stands; after every lift they are what they were before. At the
 // deepest level, as in the search, a stone keeps the scores of one side only.
-void ExploreAndCheck(Position& shared, SearchPosition& position, std::mt19937& rng, int level,
+void ExploreAndCheck(Position& shared, SearchPosition<>& position, std::mt19937& rng, int level,
                      Cell above) {
   constexpr int Deepest = 5;
   std::vector<Cell> near;

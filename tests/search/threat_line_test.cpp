@@ -25,7 +25,12 @@ TurnOutcome playTurn(const Board& board, const TurnRequest& request) {
 }
 
 TurnRequest fullDepthRequest(bool traceLine) {
-  return {5, 1000000, centisecondsOfDay(testing::FakeClock{}.local), traceLine};
+  TurnRequest request;
+  request.turnSeconds = 5;
+  request.matchTimeLeft = 1000000;
+  request.startTime = centisecondsOfDay(testing::FakeClock{}.local);
+  request.traceLine = traceLine;
+  return request;
 }
 
 // Positions of self-play games in which the side to move ("X") has a win that the search finds

@@ -34,7 +34,10 @@ TEST_P(WholeTurnTest, PlaysTheForcedMove) {
   Position position{board, {}};
   testing::FakeClock clock;
   RandomGenerator random(47142378);
-  const TurnRequest request{5, 100000, centisecondsOfDay(clock.local)};
+  TurnRequest request;
+  request.turnSeconds = 5;
+  request.matchTimeLeft = 100000;
+  request.startTime = centisecondsOfDay(clock.local);
 
   const TurnOutcome outcome = PlayTurn(position, request, random, clock);
 
