@@ -23,4 +23,4 @@ cd "$root/web/engine/test"
 npm ci --no-audit --no-fund
 export ORVANE_TARBALL="$tarball" ORVANE_PROJECT="$project"
 npm test
-"$root/tools/debian_node18.sh" node --test brain.test.mjs control.test.mjs game_state.test.mjs
+"$root/tools/debian_node18.sh" node --test brain.test.mjs control.test.mjs game_state.test.mjs rules.test.mjs

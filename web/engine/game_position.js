@@ -2,7 +2,7 @@
 // toMove): the board, the rule, the stones by side and by colour. The package's game-state
 // helpers and its requests to the brain start here.
 import { describe } from './describe.js';
-import { BadOptionError, GameOverError } from './errors.js';
+import { BadOptionError, BadPositionError, GameOverError } from './errors.js';
 import { boardOf, ruleOf } from './game_options.js';
 import { gameOutcome } from './game_outcome.js';
 import { onBoard, readPosition } from './position.js';
@@ -14,6 +14,13 @@ export function readGame(position, options = {}) {
   const board = boardOf(options.size);
   const rule = ruleOf(options.rule);
   const { stones, ownColour } = readPosition(position, board, options.toMove);
+  const parityColour = stones.length % 2 === 0 ? 'black' : 'white';
+  if (rule.name === 'renju' && ownColour !== parityColour) {
+    throw new BadPositionError(
+      `in renju black moves first, so with ${stones.length} stones on the board ` +
+        `${parityColour} is to move, not ${ownColour}`,
+    );
+  }
   const opponentColour = ownColour === 'black' ? 'white' : 'black';
   const coloured = stones.map((stone) => ({
     ...stone,
