@@ -57,10 +57,22 @@ export async function makeBrain(options, compileEngine) {
       const request = moveRequest(position, moveOptions, frozenClock !== undefined);
       throwIfAborted(request.signal);
       startSession(request.game.board);
+      // A listener's error must not cross the module's frames, which would leave its search
+      // half done: it is thrown once the brain has answered.
+      let listenerFailure = null;
       const reports = request.onProgress && new SearchReports(request.onProgress);
       const lines = engine.command(request.lines.join('\n'), {
-        onLine: reports && ((line) => reports.read(line)),
+        onLine:
+          reports &&
+          ((line) => {
+            try {
+              reports.read(line);
+            } catch (error) {
+              listenerFailure ??= { error };
+            }
+          }),
       });
+      if (listenerFailure) throw listenerFailure.error;
       const answer = readAnswer(lines);
       throwIfAborted(request.signal);
       return answer;

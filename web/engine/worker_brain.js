@@ -36,10 +36,19 @@ export async function makeBrainWorker(options, { compileEngine, startWorker }) {
       message({ id, result, error, progress }) {
         const call = calls.get(id);
         if (started !== worker || call === undefined) return; // aborted, or the worker failed
-        if (progress !== undefined) return call.onProgress?.(progress);
+        let listenerFailure;
+        if (progress !== undefined) {
+          // A listener's error ends the move with it; the answer that follows is dropped.
+          try {
+            return call.onProgress?.(progress);
+          } catch (listenerError) {
+            listenerFailure = listenerError;
+          }
+        }
         calls.delete(id);
         worker.keepAlive(calls.size > 0);
-        if (error === undefined) call.resolve(result);
+        if (listenerFailure !== undefined) call.reject(listenerFailure);
+        else if (error === undefined) call.resolve(result);
         else call.reject(errorFromTransfer(error));
       },
       failure(reason) {

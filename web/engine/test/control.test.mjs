@@ -77,7 +77,7 @@ test("the worker's errors are of the package's classes, with their codes", async
   });
 });
 
-test("the classic search reports once, with the answer's figures and line", async () => {
+test("the classic search reports once, with the answer's figures and line; a listener's error ends the move", async () => {
   for (const brain of [
     await orvane.createBrain({ frozenClock }),
     await orvane.createBrainWorker({ frozenClock }),
@@ -89,6 +89,15 @@ test("the classic search reports once, with the answer's figures and line", asyn
     });
     const { x, y, candidates, ...figures } = answer;
     assert.deepEqual(reports, [figures]);
+    // A listener that throws ends its move with its error, and the brain answers on.
+    const failing = () => {
+      throw new RangeError('listener');
+    };
+    await assert.rejects(
+      async () => brain.move(slow, { level: 8, onProgress: failing }),
+      RangeError,
+    );
+    assert.deepEqual(await brain.move(slow, { level: 8 }), answer);
     brain.terminate();
   }
 });
