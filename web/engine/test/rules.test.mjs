@@ -9,63 +9,24 @@ import { importOrvane } from './installed_package.mjs';
 const { createBrain, createBrainWorker } = await importOrvane();
 const brain = await createBrain();
 
-// Stones from [x, y] pairs of each colour.
-const stones = (black, white) => [
-  ...black.map(([x, y]) => ({ x, y, stone: 'black' })),
-  ...white.map(([x, y]) => ({ x, y, stone: 'white' })),
-];
-const corners = [
-  [0, 0],
-  [14, 0],
-  [0, 14],
-  [14, 14],
-];
+// Stones from the cells "x,y x,y ..." of each colour.
+const stones = (black, white) =>
+  [
+    ...black.split(' ').map((cell) => [cell, 'black']),
+    ...white.split(' ').map((cell) => [cell, 'white']),
+  ].map(([cell, stone]) => {
+    const [x, y] = cell.split(',').map(Number);
+    return { x, y, stone };
+  });
+const corners = '0,0 14,0 0,14 14,14';
 // Black's open twos across each other at 6,6: a double three there, and a win in freestyle.
-const doubleThree = stones(
-  [
-    [7, 6],
-    [8, 6],
-    [6, 7],
-    [6, 8],
-  ],
-  corners,
-);
+const doubleThree = stones('7,6 8,6 6,7 6,8', corners);
 // X_XX__X: the stone at 7,7 makes X_XXX_X, two fours in one line.
-const doubleFour = stones(
-  [
-    [3, 7],
-    [5, 7],
-    [6, 7],
-    [9, 7],
-  ],
-  corners,
-);
+const doubleFour = stones('3,7 5,7 6,7 9,7', corners);
 // XXX_XX: the stone at 5,3 makes six.
-const overline = stones(
-  [
-    [2, 3],
-    [3, 3],
-    [4, 3],
-    [6, 3],
-    [7, 3],
-  ],
-  [...corners, [14, 7]],
-);
+const overline = stones('2,3 3,3 4,3 6,3 7,3', `${corners} 14,7`);
 // A double three at 1,1 whose row has no room for a straight four on a board 5 wide.
-const nearEdge = stones(
-  [
-    [2, 1],
-    [3, 1],
-    [1, 2],
-    [1, 3],
-  ],
-  [
-    [4, 6],
-    [3, 6],
-    [4, 5],
-    [2, 6],
-  ],
-);
+const nearEdge = stones('2,1 3,1 1,2 1,3', '4,6 3,6 4,5 2,6');
 
 test("forbidden() gives black's forbidden cells in renju, and none under other rules", () => {
   const cases = [
