@@ -1,9 +1,9 @@
 // Orvane's analysis of positions, for the side to move, at full depth: its answers (move, verdict,
 // line, candidates) are kept by position, for the board and for the report after a game. While
 // analysis is on, each position the board shows is analysed; the brain works on one of them at a
-// time, and when the board moves on meanwhile, only the latest position waits for its turn. Every
-// answer lands through one place, #receive, which is where reports of each finished depth would
-// land too.
+// time, and when the board moves on meanwhile, only the latest position waits for its turn. While
+// the brain works, each depth its search finishes is shown as it is reported (the package's
+// onProgress), until the answer replaces it.
 import { BrainFailure } from './brain_client.js';
 import { AnalysisLevel } from './levels.js';
 
@@ -12,6 +12,7 @@ export class Analysis {
   #brain;
   #onChange;
   #answers = new Map(); // position key → Orvane's answer
+  #progress = new Map(); // position key → the last depth reported, while the brain works on it
   #asking = null; // the key of the position the brain works on
   #waiting = null; // { key, position }: the latest position shown, not yet asked
 
@@ -36,16 +37,17 @@ export class Analysis {
     this.#askNext();
   }
 
-  // Orvane's answer for `position`, or null while there is none.
+  // Orvane's answer for `position`, or while it works on it the last depth it reported
+  // ({ x, y, depth, nodes, verdict, seconds, line, candidates: [], inProgress: true }), or null.
   answerFor(position) {
-    return this.#answers.get(position.key) ?? null;
+    return this.#answers.get(position.key) ?? this.#progress.get(position.key) ?? null;
   }
 
   // Orvane's answer for `position`, asked for now unless it is known already. Throws BrainFailure
   // when the brain cannot answer.
   async answer(position) {
     const key = position.key;
-    if (!this.#answers.has(key)) this.#receive(key, await this.#ask(position));
+    if (!this.#answers.has(key)) this.#receive(key, await this.#ask(position, key));
     return this.#answers.get(key);
   }
 
@@ -62,7 +64,7 @@ export class Analysis {
     this.#asking = key;
     this.#onChange(key);
     try {
-      this.#receive(key, await this.#ask(position));
+      this.#receive(key, await this.#ask(position, key));
     } catch (error) {
       // The brain's failure is the page's to tell; the position can be asked again.
       if (!(error instanceof BrainFailure)) throw error;
@@ -73,10 +75,18 @@ export class Analysis {
     }
   }
 
-  #ask(position) {
+  #ask(position, key) {
     const { size, rule } = position;
     const stones = position.stonesSeenBy(position.colourToMove);
-    return this.#brain.move(stones, { level: AnalysisLevel, size, rule });
+    const onProgress = (report) => {
+      const [move] = report.line;
+      if (!move) return;
+      this.#progress.set(key, { ...report, ...move, candidates: [], inProgress: true });
+      this.#onChange(key);
+    };
+    return this.#brain
+      .move(stones, { level: AnalysisLevel, size, rule, onProgress })
+      .finally(() => this.#progress.delete(key));
   }
 
   #receive(key, answer) {

@@ -18,7 +18,7 @@ export function showAnalysis(analysis, position, { naming, editing }) {
     return;
   }
   const answer = analysis.answerFor(position);
-  page.analysisText.classList.toggle('busy', !answer && analysis.isWorkingOn(position));
+  page.analysisText.classList.toggle('busy', analysis.isWorkingOn(position));
   if (answer) page.analysisText.textContent = analysisWords(answer, position, naming);
   else if (position.isOver) page.analysisText.textContent = 'The game is over in this position.';
   else if (analysis.isWorkingOn(position))
@@ -38,7 +38,7 @@ function analysisWords(answer, position, naming) {
     `${capitalised(position.colourToMove)} to move: Orvane plays ${cellName(answer, naming)}, ` +
     `${verdictWords(answer, position)}. Its line: ${line}.` +
     (candidates ? ` Candidates: ${candidates}.` : '') +
-    ` ${capitalised(figures(answer))}.`
+    ` ${capitalised(figures(answer))}${answer.inProgress ? ', and searching on' : ''}.`
   );
 }
 

@@ -1,13 +1,11 @@
 // The page's hold on the brain: loads it in its worker, asks it for moves and for black's
-// forbidden cells (under any rule and size: see rules_brain.js), and never leaves the page waiting
-// for ever. A worker that fails mid-game is replaced and asked again; every question
+// forbidden cells in renju (the orvane package's move() and forbidden(), under any rule and on any
+// board), and never leaves the page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
 // carries the whole position, so a new worker needs nothing else to take up the game.
 // Generous bounds: the brain spends at most a few seconds on a move, and a phone on a slow
 // network may take a while to fetch and compile the module.
 const LoadMilliseconds = 60000;
 const AnswerMilliseconds = 60000;
-
-import { withRulesAndSizes } from './rules_brain.js';
 
 export class BrainFailure extends Error {}
 
@@ -30,8 +28,9 @@ export class BrainClient {
     return this.#loading;
   }
 
-  // Orvane's answer for `position` with `options` ({ level, size, rule }); throws BrainFailure when
-  // the brain cannot give one, after one fresh worker has been tried.
+  // Orvane's answer for `position` with `options` ({ level, size, rule, onProgress }, as the
+  // package's move() takes them); throws BrainFailure when the brain cannot give one, after one
+  // fresh worker has been tried.
   move(position, options) {
     return this.#ask('move', position, options);
   }
@@ -73,8 +72,8 @@ export class BrainClient {
     this.#change('loading', '');
     // The package is imported here, not with the page, so that a file of it that does not load
     // is a brain that does not load, which the page can say.
-    const loading = import('./engine/orvane.js').then(async ({ createBrainWorker }) =>
-      withRulesAndSizes(await createBrainWorker()),
+    const loading = import('./engine/orvane.js').then(({ createBrainWorker }) =>
+      createBrainWorker(),
     );
     try {
       this.#worker = await withinTime(

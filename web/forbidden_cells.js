@@ -1,6 +1,6 @@
 // Black's forbidden cells in renju (an overline, a double four, a double three), as the brain finds
-// them, for the positions the board shows with black to move: asked for once, and kept by
-// position.
+// them (the package's forbidden()), for the positions the board shows with black to move: asked
+// for once, and kept by position.
 import { BrainFailure } from './brain_client.js';
 
 export class ForbiddenCells {

@@ -1,4 +1,7 @@
-// The rules the page plays and the board sizes it offers, and what each rule counts as a five:
+// The rules the page plays and the board sizes it offers, and what each rule counts as a five (as
+// the orvane package's outcome() counts it, which web/test/rules.test.mjs checks; the page keeps
+// its own count, row by row through the last stone, to replay lines move by move and to say why a
+// row of five or more did not win):
 // - freestyle: five or more in a row;
 // - exactly five: five, never six or more (an overline does not win);
 // - renju: black wins with exactly five, white with five or more (black's forbidden cells are the

@@ -43,7 +43,6 @@ const SiteFiles = [
   'review_panel.js',
   'rule_picker.js',
   'rules.js',
-  'rules_brain.js',
   'self_play.js',
   'settings.js',
   'sgf.js',
