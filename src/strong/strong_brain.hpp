@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "strong/strong_search.hpp"
+#include "strong/strong_turn.hpp"
+
+namespace orvane::strong {
+
+// The strong search as a manager's session keeps it: the memory it may take (INFO max_memory,
+// 64 MB when none is given), a fixed depth or count of nodes for play at a fixed effort (INFO
+// max_depth, max_node), and the search itself, made at the first move that needs it and made
+// again only when the memory changes. What it learnt is forgotten at a new game and when the
+// rule or the brain's colour in renju changes.
+class StrongBrain {
+ public:
+  static constexpr std::size_t DefaultMemory = std::size_t{64} << 20;
+
+  // 0 or less: the default.
+  void setMemory(std::int64_t bytes);
+  // 0 or less: no fixed depth or count.
+  void setMaxDepth(std::int64_t plies);
+  void setMaxNodes(std::int64_t nodes);
+  void newGame() { forgetNextMove_ = true; }
+
+  // `request` carries the game and the times; its fixed depth and count are this brain's.
+  StrongOutcome play(const Board& board, StrongRequest request, const Clock& clock,
+                     IterationListener* listener);
+
+  std::size_t memory() const { return memory_; }
+
+ private:
+  std::size_t memory_ = DefaultMemory;
+  int maxDepth_ = 0;
+  std::uint64_t maxNodes_ = 0;
+  std::unique_ptr<StrongSearch> search_;
+  bool forgetNextMove_ = false;
+  GameRule lastRule_ = GameRule::Freestyle;
+  bool lastOwnIsBlack_ = true;
+};
+
+}  // namespace orvane::strong
