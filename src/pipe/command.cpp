@@ -74,6 +74,8 @@ Command ParseCommand(std::string_view line) {
     return withoutArguments(RestartCommand{}, keyword, arguments);
   if (MatchesKeyword(keyword, "BEGIN")) return withoutArguments(BeginCommand{}, keyword, arguments);
   if (MatchesKeyword(keyword, "BOARD")) return withoutArguments(BoardCommand{}, keyword, arguments);
+  if (MatchesKeyword(keyword, "FORBIDDEN"))
+    return withoutArguments(ForbiddenCommand{}, keyword, arguments);
   if (MatchesKeyword(keyword, "ABOUT")) return withoutArguments(AboutCommand{}, keyword, arguments);
   if (MatchesKeyword(keyword, "END")) return EndCommand{};
   return UnknownCommand{std::string(TrimBlanks(line))};

@@ -46,6 +46,10 @@ struct TurnCommand {
 struct BoardCommand {
   friend bool operator==(const BoardCommand&, const BoardCommand&) = default;
 };
+// A position given like a BOARD block, for the list of black's forbidden cells in it.
+struct ForbiddenCommand {
+  friend bool operator==(const ForbiddenCommand&, const ForbiddenCommand&) = default;
+};
 struct TakebackCommand {
   CellText cell;
 
@@ -69,9 +73,10 @@ struct MalformedCommand {
   friend bool operator==(const MalformedCommand&, const MalformedCommand&) = default;
 };
 
-using Command = std::variant<StartCommand, RectStartCommand, RestartCommand, InfoCommand,
-                             BeginCommand, TurnCommand, BoardCommand, TakebackCommand, AboutCommand,
-                             EndCommand, UnknownCommand, MalformedCommand>;
+using Command =
+    std::variant<StartCommand, RectStartCommand, RestartCommand, InfoCommand, BeginCommand,
+                 TurnCommand, BoardCommand, ForbiddenCommand, TakebackCommand, AboutCommand,
+                 EndCommand, UnknownCommand, MalformedCommand>;
 
 // Reads one line outside a BOARD block. The command word is matched in any case; blanks around
 // the words are allowed.

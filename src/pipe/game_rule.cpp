@@ -2,16 +2,27 @@
 
 namespace orvane::pipe {
 
-std::optional<std::string> UnsupportedRuleReason(std::int64_t rule) {
-  const std::string played = " (this brain plays freestyle only)";
+std::variant<GameRule, std::string> RuleFromInfo(std::int64_t rule) {
+  const std::string played =
+      " (this brain plays freestyle, exactly five, renju, caro, and caro with exactly five)";
   if (rule < 0) return "rule " + std::to_string(rule) + " is not a rule mask";
-  if (rule & rule_bit::Renju) return "renju is not supported" + played;
-  if (rule & rule_bit::Caro) return "caro is not supported" + played;
-  if (rule & rule_bit::ExactlyFive) return "exactly-five is not supported" + played;
   const std::int64_t known =
       rule_bit::ExactlyFive | rule_bit::ContinuousGame | rule_bit::Renju | rule_bit::Caro;
   if (rule & ~known) return "rule " + std::to_string(rule) + " has unknown bits" + played;
-  return std::nullopt;
+  switch (rule & ~rule_bit::ContinuousGame) {
+    case 0:
+      return GameRule::Freestyle;
+    case rule_bit::ExactlyFive:
+      return GameRule::ExactFive;
+    case rule_bit::Renju:
+      return GameRule::Renju;
+    case rule_bit::Caro:
+      return GameRule::Caro;
+    case rule_bit::Caro | rule_bit::ExactlyFive:
+      return GameRule::CaroExactFive;
+    default:
+      return "rule " + std::to_string(rule) + " joins renju with another rule" + played;
+  }
 }
 
 }  // namespace orvane::pipe

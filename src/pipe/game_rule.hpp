@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <variant>
+
+#include "patterns/game_rule.hpp"
 
 namespace orvane::pipe {
 
@@ -14,8 +16,9 @@ inline constexpr std::int64_t Renju = 4;
 inline constexpr std::int64_t Caro = 8;
 }  // namespace rule_bit
 
-// The brain plays freestyle, where six or more in a row win as five do, in single or continuous
-// games. For any other rule: why it cannot be honoured.
-std::optional<std::string> UnsupportedRuleReason(std::int64_t rule);
+// The rule that INFO rule names: freestyle (0), exactly five (1), renju (4), caro (8) or exactly
+// five with caro (9), each also in a continuous game (bit 2), which asks nothing more of the
+// brain. For any other value: why it cannot be honoured.
+std::variant<GameRule, std::string> RuleFromInfo(std::int64_t rule);
 
 }  // namespace orvane::pipe

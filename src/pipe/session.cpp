@@ -5,6 +5,7 @@
 
 #include "driver/turn.hpp"
 #include "pipe/board_line.hpp"
+#include "pipe/forbidden_cells.hpp"
 #include "pipe/game_rule.hpp"
 #include "pipe/number_fields.hpp"
 #include "pipe/reply_text.hpp"
@@ -12,10 +13,6 @@
 namespace orvane::pipe {
 
 namespace {
-
-bool isOnBoard(const CellText& cell) {
-  return cell.x >= 0 && cell.x < BoardSide && cell.y >= 0 && cell.y < BoardSide;
-}
 
 // Only for cells on the board.
 CellState stateAt(const Board& board, const CellText& cell) {
@@ -27,13 +24,6 @@ void setAt(Board& board, const CellText& cell, CellState state) {
 
 std::string cellName(const CellText& cell) {
   return std::to_string(cell.x) + "," + std::to_string(cell.y);
-}
-
-// Why a move cannot go onto `cell`, if it cannot.
-std::optional<std::string> moveFault(const Board& board, const CellText& cell) {
-  if (!isOnBoard(cell)) return "cell " + cellName(cell) + " is off the board";
-  if (stateAt(board, cell) != CellState::Empty) return "cell " + cellName(cell) + " is taken";
-  return std::nullopt;
 }
 
 CellState cellStateFor(StoneOwner owner) {
@@ -49,7 +39,20 @@ CellState cellStateFor(StoneOwner owner) {
 }
 
 bool needsIntegerValue(const std::string& key) {
-  return key == "timeout_turn" || key == "timeout_match" || key == "time_left" || key == "rule";
+  return key == "timeout_turn" || key == "timeout_match" || key == "time_left" || key == "rule" ||
+         key == "seed";
+}
+
+// The board sizes a game may have, along either side.
+constexpr std::int64_t SmallestSide = 5;
+constexpr std::int64_t LargestSide = BoardSide;
+
+bool isPlayableSide(std::int64_t side) {
+  return side >= SmallestSide && side <= LargestSide;
+}
+
+BoardArea areaOf(std::int64_t width, std::int64_t height) {
+  return {static_cast<int>(width), static_cast<int>(height)};
 }
 
 }  // namespace
@@ -93,6 +96,10 @@ void Session::finishBoardBlock() {
     writeError(*block.error);
     return;
   }
+  if (block.forForbiddenCells) {
+    writeLine(ForbiddenReply(block.board, area_, rule_));
+    return;
+  }
   position_.board = block.board;
   answerMove(request);
 }
@@ -114,11 +121,33 @@ SessionState Session::handle(const InfoCommand& info) {
     time_.setMatchTimeout(*value);
   } else if (info.key == "time_left") {
     time_.setTimeLeft(*value);
+  } else if (info.key == "seed") {
+    setSeed(*value);
   } else {
-    ruleError_ = UnsupportedRuleReason(*value);
-    ruleErrorReported_ = false;
+    setRule(*value);
   }
   return SessionState::Running;
+}
+
+void Session::setRule(std::int64_t value) {
+  const std::variant<GameRule, std::string> rule = RuleFromInfo(value);
+  if (const auto* known = std::get_if<GameRule>(&rule)) {
+    rule_ = *known;
+    ruleError_.reset();
+  } else {
+    ruleError_ = std::get<std::string>(rule);
+    ruleErrorReported_ = false;
+  }
+}
+
+void Session::setSeed(std::int64_t value) {
+  if (value > std::int64_t{UINT32_MAX}) {
+    writeError("INFO seed is at most 4294967295, not " + std::to_string(value));
+  } else if (value < 0) {
+    seed_.reset();
+  } else {
+    seed_ = static_cast<std::uint32_t>(value);
+  }
 }
 
 SessionState Session::handle(const UnknownCommand& command) {
@@ -128,7 +157,12 @@ SessionState Session::handle(const UnknownCommand& command) {
 
 SessionState Session::handle(const BoardCommand&) {
   // The rule is checked at DONE, where the manager waits for the answer.
-  boardBlock_.emplace();
+  boardBlock_.emplace(EmptyBoard(area_));
+  return SessionState::Running;
+}
+
+SessionState Session::handle(const ForbiddenCommand&) {
+  boardBlock_.emplace(EmptyBoard(area_), true);
   return SessionState::Running;
 }
 
@@ -156,25 +190,26 @@ bool Session::rejectedByRule(bool moveRequest) {
 }
 
 void Session::execute(const StartCommand& command) {
-  if (command.size != BoardSide) {
-    writeError("only a board of size 20 is supported");
+  if (!isPlayableSide(command.size)) {
+    writeError("the board size is 5 to 20, not " + std::to_string(command.size));
     return;
   }
-  startNewGame();
+  startNewGame(areaOf(command.size, command.size));
   writeLine("OK");
 }
 
 void Session::execute(const RectStartCommand& command) {
-  if (command.width != BoardSide || command.height != BoardSide) {
-    writeError("only a 20 by 20 board is supported");
+  if (!isPlayableSide(command.width) || !isPlayableSide(command.height)) {
+    writeError("the board's width and height are 5 to 20, not " + std::to_string(command.width) +
+               "," + std::to_string(command.height));
     return;
   }
-  startNewGame();
+  startNewGame(areaOf(command.width, command.height));
   writeLine("OK");
 }
 
 void Session::execute(const RestartCommand&) {
-  startNewGame();
+  startNewGame(area_);
   writeLine("OK");
 }
 
@@ -194,7 +229,7 @@ void Session::execute(const TurnCommand& command) {
 }
 
 void Session::execute(const TakebackCommand& command) {
-  if (!isOnBoard(command.cell)) {
+  if (!area_.contains(static_cast<int>(command.cell.x), static_cast<int>(command.cell.y))) {
     writeError("cell " + cellName(command.cell) + " is off the board");
     return;
   }
@@ -216,7 +251,15 @@ void Session::execute(const MalformedCommand& command) {
 
 Session::MoveRequest Session::readMoveRequestClock() const {
   const std::int32_t startTime = centisecondsOfDay(clock_.localTime());
+  if (seed_) return {startTime, RandomGenerator(*seed_)};
   return {startTime, RandomGenerator::FromUtcTime(clock_.utcTime())};
+}
+
+std::optional<std::string> Session::moveFault(const Board& board, const CellText& cell) const {
+  const bool onBoard = cell.x >= 0 && cell.x < area_.width && cell.y >= 0 && cell.y < area_.height;
+  if (!onBoard) return "cell " + cellName(cell) + " is off the board";
+  if (stateAt(board, cell) != CellState::Empty) return "cell " + cellName(cell) + " is taken";
+  return std::nullopt;
 }
 
 void Session::answerMove(MoveRequest& request) {
@@ -225,6 +268,9 @@ void Session::answerMove(MoveRequest& request) {
   turn.matchTimeLeft = time_.matchTimeLeft();
   turn.startTime = request.startTime;
   turn.traceLine = true;
+  turn.area = area_;
+  turn.rule = rule_;
+  turn.ownIsBlack = BrainPlaysBlack(position_.board);
   const TurnOutcome outcome = PlayTurn(position_, turn, request.random, clock_);
   if (!outcome.move) {
     writeError("no empty cell is left");
@@ -241,8 +287,9 @@ void Session::answerMove(MoveRequest& request) {
   writeLine(MoveReply(*outcome.move));
 }
 
-void Session::startNewGame() {
-  position_.board = Board{};
+void Session::startNewGame(BoardArea area) {
+  area_ = area;
+  position_.board = EmptyBoard(area);
   time_.startGame();
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "driver/random_generator.hpp"
+#include "patterns/game_rule.hpp"
 #include "patterns/pattern_map.hpp"
 #include "pipe/command.hpp"
 #include "pipe/time_settings.hpp"
@@ -16,10 +17,10 @@ namespace orvane::pipe {
 
 enum class SessionState { Running, Ended };
 
-// The brain's side of one conversation with a manager: the position, the manager's settings and
-// the replies. Lines come in one at a time without their line ends; every reply goes to `output`
-// as one whole line ending in CR LF. Every move is asked of PlayTurn, with the budget inputs the
-// file-protocol brain would read from its files.
+// The brain's side of one conversation with a manager: the position, the board's size, the rule,
+// the manager's settings and the replies. Lines come in one at a time without their line ends;
+// every reply goes to `output` as one whole line ending in CR LF. Every move is asked of PlayTurn,
+// with the budget inputs the file-protocol brain would read from its files.
 class Session {
  public:
   Session(const Clock& clock, Console& output) : clock_(clock), output_(output) {}
@@ -36,9 +37,10 @@ class Session {
     std::int32_t startTime;
     RandomGenerator random;
   };
-  // A position being given stone by stone between BOARD and DONE.
+  // A position being given stone by stone between BOARD (or FORBIDDEN) and DONE.
   struct BoardBlock {
     Board board;
+    bool forForbiddenCells = false;    // FORBIDDEN: list black's forbidden cells, play no move
     std::optional<std::string> error;  // the first fault found in the block
   };
 
@@ -50,6 +52,7 @@ class Session {
   SessionState handle(const InfoCommand& command);
   SessionState handle(const UnknownCommand& command);
   SessionState handle(const BoardCommand& command);
+  SessionState handle(const ForbiddenCommand& command);
   // Any other command: carried out unless the rule in force stops it.
   template <typename GameCommand>
   SessionState handle(const GameCommand& command);
@@ -65,14 +68,22 @@ class Session {
 
   MoveRequest readMoveRequestClock() const;
   void answerMove(MoveRequest& request);
-  void startNewGame();
+  void startNewGame(BoardArea area);
+  void setRule(std::int64_t value);
+  void setSeed(std::int64_t value);
+  // Why a move cannot go onto `cell` of `board`, if it cannot.
+  std::optional<std::string> moveFault(const Board& board, const CellText& cell) const;
   void writeLine(std::string_view text);
   void writeError(std::string_view reason);
 
   const Clock& clock_;
   Console& output_;
+  BoardArea area_;
+  GameRule rule_ = GameRule::Freestyle;
   Position position_;
   TimeSettings time_;
+  // INFO seed: the seed of every move's random draws; none to seed them from the clock.
+  std::optional<std::uint32_t> seed_;
   std::optional<BoardBlock> boardBlock_;
   // Why the rule in force cannot be honoured, while it is in force, and whether that has been
   // said since it was set.

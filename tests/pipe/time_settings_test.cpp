@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <functional>
+#include <ostream>
 #include <string>
+#include <variant>
 
 #include "pipe/game_rule.hpp"
 
@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct RuleCase {
   std::int64_t rule;
-  const char* reasonNames;  // a word the reason must hold; none for a rule that is played
+  std::optional<GameRule> played;
+  const char* reasonNames;  // a word the reason must hold when the rule is not played
 };
 
 // Names the case in test output instead of dumping its bytes.
@@ -103,23 +104,29 @@ void PrintTo(const RuleCase& c, std::ostream* os) {
 
 class GameRuleTest : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(GameRuleTest, RefusesWhatFreestyleCannotHonour) {
+TEST_P(GameRuleTest, PlaysTheKnownRulesAndSaysWhyNotTheOthers) {
   const RuleCase& c = GetParam();
-  const std::optional<std::string> reason = UnsupportedRuleReason(c.rule);
-  if (c.reasonNames == nullptr) {
-    EXPECT_FALSE(reason.has_value()) << *reason;
+  const std::variant<GameRule, std::string> rule = RuleFromInfo(c.rule);
+  if (c.played) {
+    ASSERT_TRUE(std::holds_alternative<GameRule>(rule)) << std::get<std::string>(rule);
+    EXPECT_EQ(std::get<GameRule>(rule), *c.played);
     return;
   }
-  ASSERT_TRUE(reason.has_value());
-  EXPECT_NE(reason->find(c.reasonNames), std::string::npos) << *reason;
+  ASSERT_TRUE(std::holds_alternative<std::string>(rule));
+  EXPECT_NE(std::get<std::string>(rule).find(c.reasonNames), std::string::npos)
+      << std::get<std::string>(rule);
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, GameRuleTest,
-                         ::testing::Values(RuleCase{0, nullptr}, RuleCase{2, nullptr},
-                                           RuleCase{1, "exactly-five"}, RuleCase{3, "exactly-five"},
-                                           RuleCase{4, "renju"}, RuleCase{6, "renju"},
-                                           RuleCase{8, "caro"}, RuleCase{16, "unknown"},
-                                           RuleCase{18, "unknown"}, RuleCase{-1, "mask"}));
+INSTANTIATE_TEST_SUITE_P(
+    Masks, GameRuleTest,
+    ::testing::Values(RuleCase{0, GameRule::Freestyle, nullptr},
+                      RuleCase{2, GameRule::Freestyle, nullptr},
+                      RuleCase{3, GameRule::ExactFive, nullptr},
+                      RuleCase{6, GameRule::Renju, nullptr}, RuleCase{8, GameRule::Caro, nullptr},
+                      RuleCase{11, GameRule::CaroExactFive, nullptr},
+                      RuleCase{12, std::nullopt, "renju"}, RuleCase{5, std::nullopt, "renju"},
+                      RuleCase{16, std::nullopt, "unknown"}, RuleCase{18, std::nullopt, "unknown"},
+                      RuleCase{-1, std::nullopt, "mask"}));
 
 }  // namespace
 }  // namespace orvane::pipe

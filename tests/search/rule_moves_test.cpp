@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
+#include "driver/turn.hpp"
+#include "patterns/board_lines.hpp"
+#include "patterns/forbidden_moves.hpp"
+#include "support/board_rows.hpp"
+#include "support/fake_clock.hpp"
+
+namespace orvane {
+namespace {
+
+// A whole turn on 15 x 15 under one rule: "X" the brain's stones, "O" the other side's.
+struct RuleMoveCase {
+  const char* name;
+  GameRule rule;
+  bool ownIsBlack;
+  std::initializer_list<std::string_view> rows;
+  std::optional<Move> expected;  // the move; none where only the forbidden cell below is wrong
+  std::optional<Move> forbidden;
+  std::optional<Verdict> rootVerdict;
+};
+
+// Own stones make six with (5, 2), and in caro a five closed at both ends; the other side's
+// four at y = 10 wins at (7, 10) unless blocked.
+constexpr std::string_view SixRow = "OXXXX.X";
+constexpr std::string_view ClosedFiveRow = "OXXXX.O";
+constexpr std::string_view OtherFourRow = "..XOOOO..";
+
+const RuleMoveCase Cases[] = {
+    {"freestyle wins with six",
+     GameRule::Freestyle,
+     true,
+     {"", "", SixRow, "", "", "", "", "", "", "", OtherFourRow},
+     Move{5, 2},
+     std::nullopt,
+     Won},
+    {"exactly five blocks instead of making six",
+     GameRule::ExactFive,
+     true,
+     {"", "", SixRow, "", "", "", "", "", "", "", OtherFourRow},
+     Move{7, 10},
+     std::nullopt,
+     Undecided},
+    {"freestyle wins with a five closed at both ends",
+     GameRule::Freestyle,
+     true,
+     {"", "", ClosedFiveRow, "", "", "", "", "", "", "", OtherFourRow},
+     Move{5, 2},
+     std::nullopt,
+     Won},
+    {"caro blocks instead of closing its own five",
+     GameRule::Caro,
+     true,
+     {"", "", ClosedFiveRow, "", "", "", "", "", "", "", OtherFourRow},
+     Move{7, 10},
+     std::nullopt,
+     Undecided},
+    // White's four through (6, 10) can be stopped only at (7, 10), where black would make two
+    // threes.
+    {"renju white wins through black's forbidden cell",
+     GameRule::Renju,
+     false,
+     {"X", "", "", "", "", "", "", "", ".......O", ".......O", "..OXXX...", "........O",
+      ".........O"},
+     Move{6, 10},
+     std::nullopt,
+     Won},
+    // (5, 3) makes two threes for black.
+    {"renju black never plays its double three",
+     GameRule::Renju,
+     true,
+     {"", ".....X", ".....X", "...XX", "", "", "", "", "", "", "", "", "", ".............O",
+      "O............OO"},
+     std::nullopt,
+     Move{5, 3},
+     std::nullopt},
+};
+
+TEST(RuleMoves, EachRuleKnowsWhatWinsAndWhatBlackMayNotPlay) {
+  for (const RuleMoveCase& c : Cases) {
+    Position position{EmptyBoard({15, 15}), {}};
+    int y = 0;
+    for (std::string_view row : c.rows) {
+      for (int x = 0; x < static_cast<int>(row.size()); ++x) {
+        if (row[x] == 'X') position.board.set(x, y, CellState::Own);
+        if (row[x] == 'O') position.board.set(x, y, CellState::Opponent);
+      }
+      ++y;
+    }
+    const testing::FakeClock clock;
+    RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
+    TurnRequest request;
+    request.turnSeconds = 5;
+    request.matchTimeLeft = 1000000;
+    request.startTime = centisecondsOfDay(clock.local);
+    request.traceLine = true;
+    request.area = {15, 15};
+    request.rule = c.rule;
+    request.ownIsBlack = c.ownIsBlack;
+    const TurnOutcome outcome = PlayTurn(position, request, random, clock);
+
+    ASSERT_TRUE(outcome.move.has_value()) << c.name;
+    if (c.expected) {
+      EXPECT_EQ(*outcome.move, *c.expected) << c.name;
+    }
+    if (c.rootVerdict) {
+      EXPECT_EQ(outcome.rootVerdict, *c.rootVerdict) << c.name;
+    }
+    if (c.forbidden) {
+      EXPECT_NE(*outcome.move, *c.forbidden) << c.name;
+      BoardLines lines(position.board);
+      const RuleLines codes(c.rule, c.ownIsBlack);
+      EXPECT_EQ(ForbiddenMove(lines, codes, cellIndex(outcome.move->x, outcome.move->y)),
+                Forbidden::No)
+          << c.name << "\n"
+          << testing::BoardAsRows(position.board);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvane
