@@ -350,7 +350,6 @@ void Session::answerStrongMove(const TurnRequest& turn) {
 }
 
 void Session::startNewGame(BoardArea area) {
-  strongBrain_.newGame();
   area_ = area;
   position_.board = EmptyBoard(area);
   time_.startGame();

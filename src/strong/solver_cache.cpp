@@ -1,24 +1,24 @@
 #include "strong/solver_cache.hpp"
 
 #include <bit>
+#include <cstring>
 #include <new>
 
 namespace orvane::strong {
 
 SolverCache::SolverCache(std::size_t bytes) {
   std::size_t count = std::bit_floor(bytes / sizeof(Slot) > 0 ? bytes / sizeof(Slot) : 1);
-  while (count > 1) {
-    slots_.reset(new (std::nothrow) Slot[count]);
-    if (slots_) break;
+  for (;;) {
+    slots_.reset(static_cast<Slot*>(std::calloc(count, sizeof(Slot))));
+    if (slots_ || count == 1) break;
     count /= 2;
   }
-  if (!slots_) slots_.reset(new Slot[1]);
+  if (!slots_) throw std::bad_alloc();
   mask_ = count - 1;
 }
 
 void SolverCache::clear() {
-  for (std::size_t slot = 0; slot <= mask_; ++slot)
-    slots_[slot] = Slot{};
+  std::memset(static_cast<void*>(slots_.get()), 0, (mask_ + 1) * sizeof(Slot));
 }
 
 }  // namespace orvane::strong

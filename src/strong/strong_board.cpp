@@ -18,6 +18,7 @@ constexpr int Reach = ViewReach;
 StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
     : codes_(codes), lines_(board), cells_(board.cells) {
   if (codes.forbidsBlackMoves()) forbiddingSide_ = codes.black() == CellState::Own ? 0 : 1;
+  hash_ = GameKey(static_cast<int>(codes.rule()), forbiddingSide_);
   for (int cell = 0; cell < CellCount; ++cell) {
     if (cells_[cell] == CellState::Own || cells_[cell] == CellState::Opponent) {
       hash_ ^= StoneKeys[cells_[cell] == CellState::Own ? 0 : 1][cell];

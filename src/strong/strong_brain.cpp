@@ -27,16 +27,7 @@ void StrongBrain::setMaxNodes(std::int64_t nodes) {
 
 StrongOutcome StrongBrain::play(const Board& board, StrongRequest request, const Clock& clock,
                                 IterationListener* listener) {
-  if (!search_) {
-    search_ = std::make_unique<StrongSearch>(memory_);
-    forgetNextMove_ = false;
-  } else if (forgetNextMove_ || request.rule != lastRule_ ||
-             request.ownIsBlack != lastOwnIsBlack_) {
-    search_->forget();
-    forgetNextMove_ = false;
-  }
-  lastRule_ = request.rule;
-  lastOwnIsBlack_ = request.ownIsBlack;
+  if (!search_) search_ = std::make_unique<StrongSearch>(memory_);
   request.maxDepth = maxDepth_ > 0 ? maxDepth_ : DeepestSearch;
   request.maxNodes = maxNodes_;
   return PlayStrongTurn(*search_, board, request, clock, listener);

@@ -12,8 +12,8 @@ namespace orvane::strong {
 // The strong search as a manager's session keeps it: the memory it may take (INFO max_memory,
 // 64 MB when none is given), a fixed depth or count of nodes for play at a fixed effort (INFO
 // max_depth, max_node), and the search itself, made at the first move that needs it and made
-// again only when the memory changes. What it learnt is forgotten at a new game and when the
-// rule or the brain's colour in renju changes.
+// again only when the memory changes. What it learnt stays from game to game: its tables tell
+// positions of different rules apart.
 class StrongBrain {
  public:
   static constexpr std::size_t DefaultMemory = std::size_t{64} << 20;
@@ -23,7 +23,6 @@ class StrongBrain {
   // 0 or less: no fixed depth or count.
   void setMaxDepth(std::int64_t plies);
   void setMaxNodes(std::int64_t nodes);
-  void newGame() { forgetNextMove_ = true; }
 
   // `request` carries the game and the times; its fixed depth and count are this brain's.
   StrongOutcome play(const Board& board, StrongRequest request, const Clock& clock,
@@ -36,9 +35,6 @@ class StrongBrain {
   int maxDepth_ = 0;
   std::uint64_t maxNodes_ = 0;
   std::unique_ptr<StrongSearch> search_;
-  bool forgetNextMove_ = false;
-  GameRule lastRule_ = GameRule::Freestyle;
-  bool lastOwnIsBlack_ = true;
 };
 
 }  // namespace orvane::strong

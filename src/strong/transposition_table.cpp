@@ -1,25 +1,27 @@
 #include "strong/transposition_table.hpp"
 
 #include <bit>
+#include <cstring>
 #include <new>
+#include <type_traits>
 
 namespace orvane::strong {
 
 TranspositionTable::TranspositionTable(std::size_t bytes) {
   const std::size_t wanted = bytes / sizeof(Bucket);
   bucketCount_ = wanted == 0 ? 1 : std::bit_floor(wanted);
+  static_assert(std::is_trivially_copyable_v<Bucket>);
   // A machine that cannot give that much gets the largest table it can.
-  while (bucketCount_ > 1) {
-    buckets_.reset(new (std::nothrow) Bucket[bucketCount_]);
-    if (buckets_) return;
+  for (;;) {
+    buckets_.reset(static_cast<Bucket*>(std::calloc(bucketCount_, sizeof(Bucket))));
+    if (buckets_ || bucketCount_ == 1) break;
     bucketCount_ /= 2;
   }
-  buckets_.reset(new Bucket[1]);
+  if (!buckets_) throw std::bad_alloc();
 }
 
 void TranspositionTable::clear() {
-  for (std::size_t bucket = 0; bucket < bucketCount_; ++bucket)
-    buckets_[bucket] = Bucket{};
+  std::memset(static_cast<void*>(buckets_.get()), 0, bucketCount_ * sizeof(Bucket));
   age_ = 0;
 }
 

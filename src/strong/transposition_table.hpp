@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 namespace orvane::strong {
@@ -20,8 +21,9 @@ struct TableEntry {
 };
 
 // The transposition table: positions already searched, by Zobrist hash, in buckets of four
-// entries that share a cache line. Its memory is taken once, when it is made or resized, and
-// never while a search runs.
+// entries that share a cache line. Its memory is taken once, when it is made, and never while a
+// search runs. It is taken zeroed from the system, so that the pages are only mapped in as the
+// search first writes them: a large table costs nothing to make.
 class TranspositionTable {
  public:
   static constexpr int BucketSize = 4;
@@ -40,14 +42,17 @@ class TranspositionTable {
   void store(std::uint64_t key, std::int16_t value, std::int16_t move, int depth, Bound bound);
 
  private:
-  struct alignas(64) Bucket {
+  struct Bucket {
     TableEntry entries[BucketSize];
   };
+  struct Release {
+    void operator()(Bucket* buckets) const { std::free(buckets); }
+  };
 
-  Bucket& bucketOf(std::uint64_t key) const { return buckets_[key & (bucketCount_ - 1)]; }
+  Bucket& bucketOf(std::uint64_t key) const { return buckets_.get()[key & (bucketCount_ - 1)]; }
 
   std::size_t bucketCount_;
-  std::unique_ptr<Bucket[]> buckets_;
+  std::unique_ptr<Bucket, Release> buckets_;
   std::uint8_t age_ = 0;
 };
 

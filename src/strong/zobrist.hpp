@@ -31,8 +31,14 @@ constexpr KeyTable buildKeys() {
 }  // namespace zobrist_detail
 
 // The key of a stone of each side on each cell; a position's hash is the exclusive or of the keys
-// of its stones, and of OpponentToMoveKey when the opponent is to move.
+// of its stones, of the key of the game (its rule, and in renju which side is black), and of
+// OpponentToMoveKey when the opponent is to move. The game's key keeps apart what the tables
+// learnt under other rules, so that they need no clearing when the rule changes.
 inline constexpr zobrist_detail::KeyTable StoneKeys = zobrist_detail::buildKeys();
 inline constexpr std::uint64_t OpponentToMoveKey = zobrist_detail::mixed(2 * CellCount + 1);
+constexpr std::uint64_t GameKey(int rule, int blackSide) {
+  return zobrist_detail::mixed(
+      static_cast<std::uint64_t>(2 * CellCount + 2 + 3 * rule + blackSide + 1));
+}
 
 }  // namespace orvane::strong
