@@ -99,7 +99,14 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
     return decided(five, winWithFiveAt(1), line, listener);
   }
   const CellBits& otherFives = board_.cellsWith(other, Threat::Five);
-  if (const int block = otherFives.first(); block >= 0) {
+  const int block = otherFives.first();
+  const std::uint64_t threatNodes =
+      limits.budget.timed()
+          ? std::clamp<std::uint64_t>(
+                static_cast<std::uint64_t>(limits.budget.optimum) * ThreatWinNodesPerMillisecond,
+                2000, 4 * ThreatWinNodes)
+          : ThreatWinNodes;
+  if (block >= 0) {
     if (otherFives.count() > 1 || board_.isForbidden(own, block)) {
       const int move = board_.isForbidden(own, block) ? fallbackCell(board_, own) : block;
       line.push(move);
@@ -117,18 +124,14 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
-    const std::uint64_t threatNodes =
-        limits.budget.timed()
-            ? std::clamp<std::uint64_t>(
-                  static_cast<std::uint64_t>(limits.budget.optimum) * ThreatWinNodesPerMillisecond,
-                  2000, 4 * ThreatWinNodes)
-            : ThreatWinNodes;
     if (const int moves = solver_.shortestThreatWin(own, ThreatWinMoves, threatNodes)) {
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
   }
   alphaBeta_.generateMoves(own, rootMoves_);
+  if (block < 0 && solver_.shortestThreatWin(other, ThreatWinMoves, threatNodes) > 0)
+    keepDefences(rootMoves_, 4 * threatNodes);
   rootMoves_.keepBest(RootWidth);
   if (rootMoves_.empty()) {
     const int move = fallbackCell(board_, own);
@@ -136,6 +139,51 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
     return decided(move, Evaluate(board_, own), line, listener);
   }
   return deepen(limits, rootMoves_, listener);
+}
+
+void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
+  // The other side wins by fours and threes if the brain lets it. The cells of that win are
+  // tried first, then the root's own cells, each with a share of the nodes left: the moves
+  // after which the other side still wins are dropped. The moves whose test ran out of nodes
+  // come after those that were proven to stop it; when no move stops it, every move stays, and
+  // the search picks the longest defence.
+  const SolverLine threat = solver_.line();
+  MoveList tried;
+  for (int i = 0; i < threat.length; ++i) {
+    const int cell = threat.cells[i];
+    if (board_.isEmpty(cell) && !board_.isForbidden(Side::Own, cell)) tried.add(cell);
+  }
+  rootMoves.keepBest(RootWidth);
+  for (int i = 0; i < rootMoves.size(); ++i)
+    tried.add(rootMoves.cell(i));
+  const std::uint64_t start = control_.nodes();
+  MoveList proven;
+  MoveList open;
+  for (int i = 0; i < tried.size() && !control_.stopped(); ++i) {
+    const std::uint64_t spent = control_.nodes() - start;
+    const std::uint64_t left = nodeBudget > spent ? nodeBudget - spent : 0;
+    const std::uint64_t share = std::max<std::uint64_t>(left / (tried.size() - i), 1000);
+    const int cell = tried.cell(i);
+    board_.play(cell, Side::Own);
+    const bool stillWins = solver_.shortestThreatWin(Side::Opponent, ThreatWinMoves, share) > 0;
+    const bool complete = solver_.lastSearchComplete();
+    board_.undo(cell);
+    const int order = CellOrder(board_, Side::Own, cell);
+    if (!stillWins) (complete ? proven : open).push(cell, order);
+  }
+  if (!proven.empty()) {
+    rootMoves = proven;
+    return;
+  }
+  // Nothing proven: the cells of the other side's win that were not refuted, and the fours of
+  // one's own, which keep the other side busy.
+  open.removeIf([&](int cell) {
+    for (int i = 0; i < threat.length; ++i) {
+      if (threat.cells[i] == cell) return false;
+    }
+    return !makesFour(board_.threat(Side::Own, cell));
+  });
+  if (!open.empty()) rootMoves = open;
 }
 
 RootResult StrongSearch::deepen(const SearchLimits& limits, MoveList& rootMoves,

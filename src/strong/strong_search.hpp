@@ -69,6 +69,7 @@ class StrongSearch {
   RootResult proveOrDeepen(const SearchLimits& limits, IterationListener* listener);
   RootResult deepen(const SearchLimits& limits, MoveList& rootMoves, IterationListener* listener);
   RootResult decided(int move, int value, const SolverLine& line, IterationListener* listener);
+  void keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget);
 
   TranspositionTable table_;
   SolverCache cache_;

@@ -11,10 +11,6 @@ namespace {
 constexpr std::uint64_t FourSalt[2] = {0x5bd1e9955bd1e995ull, 0x2545f4914f6cdd1dull};
 constexpr std::uint64_t ThreatSalt[2] = {0x9fb21c651e98df25ull, 0xc2b2ae3d27d4eb4full};
 
-// The deepest search by fours that a defender is given to answer a three with.
-constexpr int DefenderFourMoves = 10;
-constexpr std::uint64_t DefenderFourNodes = 2000;
-
 // Fours first, those with a three before the others, then by worth to both sides.
 void orderAttacks(const StrongBoard& board, Side attacker, MoveList& moves) {
   for (int i = 0; i < moves.size(); ++i) {
@@ -134,24 +130,6 @@ bool ThreatSolver::fourAttack(Side attacker, int movesLeft) {
   return false;
 }
 
-bool ThreatSolver::defenderWinsByFours(Side defender) {
-  if (FiveCell(board_, defender) < 0 && board_.cellsWith(defender, Threat::Four).empty() &&
-      board_.cellsWith(defender, Threat::FourThree).empty() &&
-      board_.cellsWith(defender, Threat::WinningFour).empty()) {
-    return false;
-  }
-  const std::uint64_t outerLimit = nodeLimit_;
-  const SolverLine outerLine = found_;
-  if (nodeLimit_ > control_.nodes() + DefenderFourNodes)
-    nodeLimit_ = control_.nodes() + DefenderFourNodes;
-  const bool wins = fourAttack(defender, DefenderFourMoves);
-  // The defender's own search running out of nodes leaves its question open, not the attack's.
-  aborted_ = control_.stopped() || control_.nodes() >= outerLimit;
-  nodeLimit_ = outerLimit;
-  found_ = outerLine;
-  return wins;
-}
-
 bool ThreatSolver::threatAttack(Side attacker, int movesLeft) {
   const Side defender = opposite(attacker);
   if (const int five = FiveCell(board_, attacker); five >= 0) {
@@ -215,7 +193,7 @@ bool ThreatSolver::threatDefence(Side attacker, int movesLeft) {
   if (movesLeft < 2 || depth_ + 2 >= MaxDepth) return false;
   const int menace = WinningFourCell(board_, attacker);
   if (menace < 0 || WinningFourCell(board_, defender) >= 0) return false;
-  if (defenderWinsByFours(defender) || outOfBudget()) return false;
+  if (outOfBudget()) return false;
   MoveList& defences = moves_[depth_];
   defences.clear();
   AddDefenceCells(board_, attacker, Menace::WinningFour, defences);

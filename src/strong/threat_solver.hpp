@@ -14,10 +14,11 @@ namespace orvane::strong {
 // Proves wins by threats that the other side must answer. Victory by continuous fours (VCF):
 // the attacker plays only fours, each leaving one cell to block, until it makes a five or a
 // four that no block stops. Victory by fours and threes (VCT): threes too, each answered by
-// every defence (the cells that stop the straight four to come, and the defender's own fours),
-// and lost at once when the defender has a win of its own by fours. A win counts the attacker's
-// moves up to and including the five, the first move counting 1, and deepening by one move at a
-// time finds the least.
+// every defence (the cells that stop the straight four to come, and the defender's own fours,
+// each of which the attacker must block before it goes on, so that a win of the defender's by
+// fours is met on the way), and lost at once when the defender can make a straight four. A win
+// counts the attacker's moves up to and including the five, the first move counting 1, and
+// deepening by one move at a time finds the least.
 class ThreatSolver {
  public:
   ThreatSolver(StrongBoard& board, SearchControl& control, SolverCache& cache)
@@ -30,6 +31,10 @@ class ThreatSolver {
   // One search by fours, not the least moves: the moves of a win within `maxMoves`, or 0.
   int fourWin(Side attacker, int maxMoves, std::uint64_t nodeBudget);
 
+  // Whether the last search ran to its end, within its nodes and the turn's time: a search
+  // that found nothing proves then that there is no win within its moves.
+  bool lastSearchComplete() const { return !aborted_; }
+
   // The line of the last win found: the attacker's moves and the forced replies, the last
   // cell the attacker's five or the four that no block stops.
   const SolverLine& line() const { return found_; }
@@ -38,7 +43,6 @@ class ThreatSolver {
   bool fourAttack(Side attacker, int movesLeft);
   bool threatAttack(Side attacker, int movesLeft);
   bool threatDefence(Side attacker, int movesLeft);
-  bool defenderWinsByFours(Side defender);
 
   void play(int cell, Side side);
   void undo();
