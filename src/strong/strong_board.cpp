@@ -97,6 +97,7 @@ void StrongBoard::play(int cell, Side side) {
   lines_.place(cell, stone);
   hash_ ^= StoneKeys[sideIndex(side)][cell];
   ++stoneCount_;
+  shapes_[cell].fill({LineShape::None, LineShape::None});
   refreshSummaries(cell);
   refreshAround(cell);
 }

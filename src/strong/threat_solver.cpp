@@ -71,7 +71,9 @@ int ThreatSolver::shortestFourWin(Side attacker, int maxMoves, std::uint64_t nod
 int ThreatSolver::shortestThreatWin(Side attacker, int maxMoves, std::uint64_t nodeBudget) {
   startSearch(nodeBudget);
   for (int moves = 1; moves <= maxMoves && !aborted_; ++moves) {
-    if (threatAttack(attacker, moves)) return foundMoves_;
+    // The line found is the last branch proven, which may be shorter than the whole win: the
+    // least moves are those of the first depth that wins.
+    if (threatAttack(attacker, moves)) return moves;
   }
   return 0;
 }
