@@ -17,12 +17,12 @@ TurnBudget PlanTurn(const MoveTimes& times, int emptyCells) {
   std::int64_t optimum = -1;
   std::int64_t maximum = -1;
   if (times.turn > 0) {
-    const std::int64_t reserve = std::clamp<std::int64_t>(times.turn / 20, 20, 200);
+    const std::int64_t reserve = std::clamp<std::int64_t>(times.turn / 10, 30, 500);
     maximum = std::max<std::int64_t>(times.turn - reserve, 1);
     optimum = maximum;
   }
   if (times.matchLeft >= 0) {
-    const std::int64_t reserve = std::clamp<std::int64_t>(times.matchLeft / 20, 20, 200);
+    const std::int64_t reserve = std::clamp<std::int64_t>(times.matchLeft / 20, 30, 500);
     const std::int64_t usable = std::max<std::int64_t>(times.matchLeft - reserve, 1);
     const std::int64_t share = usable / movesToGo(emptyCells);
     const std::int64_t cap = std::max<std::int64_t>(usable / 4, 1);

@@ -22,8 +22,9 @@ struct TurnBudget {
 };
 
 // The budget of a move with `emptyCells` cells left on the board. The turn keeps a reserve for
-// reading, writing and a busy machine (a twentieth of it, 20 to 200 ms). The match time left
-// is shared over the moves a game still has, and one move never takes more than a quarter of it.
+// reading, writing, a busy machine and a manager under Wine (a tenth of it, 30 to 500 ms). The
+// match time left, less a twentieth of it (30 to 500 ms), is shared over the moves a game still
+// has, and one move never takes more than a quarter of it.
 TurnBudget PlanTurn(const MoveTimes& times, int emptyCells);
 
 // Whether a search that has finished an iteration after `elapsed` ms should start the next.

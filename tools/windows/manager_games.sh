@@ -3,9 +3,10 @@
 # them: orvane.exe started once per move through the three files, pbrain-orvane.exe over standard
 # input and output. The manager is built from ../shared/tools/piskvork (a test tool, never part of
 # Orvane) into BUILD/tools/piskvork and plays through that folder's play.sh under Wine and Xvfb,
-# with its time forfeits on (1 s of grace) and 180 s a game. Eight games: orvane.exe against
+# with its time forfeits on (1 s of grace) and 180 s a game. Ten games: orvane.exe against
 # pbrain-orvane.exe with both colours, and each against itself, at turns of 1 s and 3 s; the
-# 3-second games start from the manager's openings, the others from the empty board. Two lanes
+# 3-second games start from the manager's openings, the others from the empty board; then
+# pbrain-orvane-strong.exe against pbrain-orvane.exe with both colours at 1 s. Two lanes
 # play at once, each in a Wine prefix of its own, with as many brain starts in each.
 #
 # Fails on a game that does not end with five in a row or a full board, an answer over the turn
@@ -35,6 +36,7 @@ mkdir -p "$work/package"
 unzip -q "$(tools/package_windows.sh)" -d "$work/package"
 file_brain=$work/package/orvane.exe
 pipe_brain=$work/package/pbrain-orvane.exe
+strong_brain=$work/package/pbrain-orvane-strong.exe
 manager=$build/tools/piskvork/piskvork.exe
 [ -f "$manager" ] || "$manager_source/build.sh" "$build/tools/piskvork" >/dev/null
 
@@ -44,12 +46,14 @@ lane_a=(
   "$file_brain $pipe_brain 1000 -1"
   "$pipe_brain $pipe_brain 1000 -1"
   "$file_brain $file_brain 3000 14"
+  "$strong_brain $pipe_brain 1000 -1"
 )
 lane_b=(
   "$file_brain $file_brain 1000 -1"
   "$pipe_brain $file_brain 3000 3"
   "$file_brain $pipe_brain 3000 3"
   "$pipe_brain $pipe_brain 3000 27"
+  "$pipe_brain $strong_brain 1000 -1"
 )
 
 # What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is
