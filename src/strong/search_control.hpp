@@ -7,8 +7,9 @@
 namespace orvane::strong {
 
 // When a search must stop: at the turn's hard limit in milliseconds (none when negative), or
-// after a number of nodes (none when 0). Every stone a search tries is a node; the clock is read
-// every 256 nodes, a small fraction of a millisecond, so the stop comes right at the limit.
+// after a number of nodes (none when 0); and when a part of the turn must end. Every stone a search
+// tries is a node; the clock is read every 256 nodes, a small fraction of a millisecond, so the
+// stop comes right at the limit.
 class SearchControl {
  public:
   void start(const TurnClock& clock, std::int32_t hardLimit, std::uint64_t nodeLimit) {
@@ -17,7 +18,17 @@ class SearchControl {
     nodeLimit_ = nodeLimit;
     nodes_ = 0;
     stopped_ = false;
+    phaseLimit_ = -1;
+    phaseOver_ = false;
   }
+
+  // A softer limit for one part of the turn (the root's proofs), in milliseconds from the
+  // turn's start; none when negative. Reaching it ends that part alone.
+  void setPhaseLimit(std::int32_t limit) {
+    phaseLimit_ = limit;
+    phaseOver_ = limit >= 0 && clock_->elapsed() >= limit;
+  }
+  bool phaseOver() const { return phaseOver_ || stopped_; }
 
   void countNode() {
     ++nodes_;
@@ -29,10 +40,10 @@ class SearchControl {
 
  private:
   void check() {
-    if ((nodeLimit_ != 0 && nodes_ >= nodeLimit_) ||
-        (hardLimit_ >= 0 && clock_->elapsed() >= hardLimit_)) {
+    const std::int32_t elapsed = clock_->elapsed();
+    if ((nodeLimit_ != 0 && nodes_ >= nodeLimit_) || (hardLimit_ >= 0 && elapsed >= hardLimit_))
       stopped_ = true;
-    }
+    if (phaseLimit_ >= 0 && elapsed >= phaseLimit_) phaseOver_ = true;
   }
 
   const TurnClock* clock_ = nullptr;
@@ -40,6 +51,8 @@ class SearchControl {
   std::uint64_t nodeLimit_ = 0;
   std::uint64_t nodes_ = 0;
   bool stopped_ = false;
+  std::int32_t phaseLimit_ = -1;
+  bool phaseOver_ = false;
 };
 
 }  // namespace orvane::strong

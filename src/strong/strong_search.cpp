@@ -22,6 +22,11 @@ constexpr std::uint64_t FourWinNodes = 200000;
 constexpr std::uint64_t ThreatWinNodes = 60000;
 constexpr std::uint64_t ThreatWinNodesPerMillisecond = 60;
 
+// The shares of the turn's aim that the root's proofs may take: its own win by fours and
+// threes, and the search for moves that stop the other side's.
+constexpr std::int32_t ThreatWinShare = 10;  // per cent
+constexpr std::int32_t DefenceShare = 25;    // per cent, from the turn's start
+
 // A root value that fell by this much from one iteration to the next makes the move a hard one.
 constexpr int ValueDrop = 30;
 
@@ -124,14 +129,19 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
+    if (limits.budget.timed())
+      control_.setPhaseLimit(control_.elapsed() + limits.budget.optimum * ThreatWinShare / 100);
     if (const int moves = solver_.shortestThreatWin(own, ThreatWinMoves, threatNodes)) {
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
   }
   alphaBeta_.generateMoves(own, rootMoves_);
+  if (limits.budget.timed())
+    control_.setPhaseLimit(limits.budget.optimum * (ThreatWinShare + DefenceShare) / 100);
   if (block < 0 && solver_.shortestThreatWin(other, ThreatWinMoves, threatNodes) > 0)
     keepDefences(rootMoves_, 4 * threatNodes);
+  control_.setPhaseLimit(-1);
   rootMoves_.keepBest(RootWidth);
   if (rootMoves_.empty()) {
     const int move = fallbackCell(board_, own);
@@ -159,7 +169,7 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
   const std::uint64_t start = control_.nodes();
   MoveList proven;
   MoveList open;
-  for (int i = 0; i < tried.size() && !control_.stopped(); ++i) {
+  for (int i = 0; i < tried.size() && !control_.phaseOver(); ++i) {
     const std::uint64_t spent = control_.nodes() - start;
     const std::uint64_t left = nodeBudget > spent ? nodeBudget - spent : 0;
     const std::uint64_t share = std::max<std::uint64_t>(left / (tried.size() - i), 1000);

@@ -35,7 +35,7 @@ void ThreatSolver::undo() {
 }
 
 bool ThreatSolver::outOfBudget() {
-  if (control_.stopped() || control_.nodes() >= nodeLimit_) aborted_ = true;
+  if (control_.phaseOver() || control_.nodes() >= nodeLimit_) aborted_ = true;
   return aborted_;
 }
 
