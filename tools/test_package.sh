@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The orvane package's tests. Builds the package (build-web/package) and pbrain-orvane (build/),
 # packs the package into build-web/, installs the tarball offline into an empty temporary project,
-# and runs the tests of web/engine/test against that installation.
+# and runs the tests of web/engine/test against that installation; then the tests of the brain in
+# Node again under Debian's Node 18, the oldest the package claims.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -20,4 +21,6 @@ trap 'rm -rf "$project"' EXIT
 
 cd "$root/web/engine/test"
 npm ci --no-audit --no-fund
-ORVANE_TARBALL="$tarball" ORVANE_PROJECT="$project" npm test
+export ORVANE_TARBALL="$tarball" ORVANE_PROJECT="$project"
+npm test
+"$root/tools/debian_node18.sh" node --test brain.test.mjs control.test.mjs game_state.test.mjs rules.test.mjs

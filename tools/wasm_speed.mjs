@@ -57,7 +57,7 @@ async function timed(play) {
   return { nodes: nodesIn(lines), seconds: (performance.now() - started) / 1000 };
 }
 
-const { createBrain } = await import(pathToFileURL(path.join(root, 'build-web/package/orvane.js')));
+const { createBrain } = await import(pathToFileURL(path.join(root, 'build-web/package/orvane_node.js')));
 const module = await createBrain();
 const native = startNative();
 const fastest = { native: [], module: [] };

@@ -181,12 +181,12 @@ SessionState Session::handle(const UnknownCommand& command) {
 
 SessionState Session::handle(const BoardCommand&) {
   // The rule is checked at DONE, where the manager waits for the answer.
-  boardBlock_.emplace(EmptyBoard(area_));
+  boardBlock_ = BoardBlock{EmptyBoard(area_), false, std::nullopt};
   return SessionState::Running;
 }
 
 SessionState Session::handle(const ForbiddenCommand&) {
-  boardBlock_.emplace(EmptyBoard(area_), true);
+  boardBlock_ = BoardBlock{EmptyBoard(area_), true, std::nullopt};
   return SessionState::Running;
 }
 

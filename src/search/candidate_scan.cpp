@@ -10,6 +10,8 @@
 
 #ifdef __SSE2__
 #include <emmintrin.h>
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
 #endif
 
 namespace orvane {
@@ -134,6 +136,9 @@ Lanes splat(std::int32_t value) {
 unsigned laneBits(Lanes mask) {
 #ifdef __SSE2__
   return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(mask))));
+#elif defined(__wasm_simd128__)
+  // One instruction in WebAssembly, where the lane-by-lane fallback costs four extractions.
+  return static_cast<unsigned>(wasm_i32x4_bitmask(mask));
 #else
   return (mask[0] & 1u) | (mask[1] & 2u) | (mask[2] & 4u) | (mask[3] & 8u);
 #endif

@@ -3,11 +3,13 @@
 # them: orvane.exe started once per move through the three files, pbrain-orvane.exe over standard
 # input and output. The manager is built from ../shared/tools/piskvork (a test tool, never part of
 # Orvane) into BUILD/tools/piskvork and plays through that folder's play.sh under Wine and Xvfb,
-# with its time forfeits on (1 s of grace) and 180 s a game. Ten games: orvane.exe against
-# pbrain-orvane.exe with both colours, and each against itself, at turns of 1 s and 3 s; the
-# 3-second games start from the manager's openings, the others from the empty board; then
-# pbrain-orvane-strong.exe against pbrain-orvane.exe with both colours at 1 s. Two lanes
-# play at once, each in a Wine prefix of its own, with as many brain starts in each.
+# with its time forfeits on (1 s of grace) and 180 s a game. Eight games of five or more on 20 x 20:
+# orvane.exe against pbrain-orvane.exe with both colours, and each against itself, at turns of 1 s
+# and 3 s; the 3-second games start from the manager's openings, the others from the empty board.
+# Then pbrain-orvane.exe against itself on 15 x 15 at 3 s a turn, two games of renju (the manager
+# referees black's forbidden moves) and two of caro; and pbrain-orvane-strong.exe against
+# pbrain-orvane.exe with both colours on 20 x 20 at 1 s. Two lanes play at once, each in a Wine
+# prefix of its own, with as many brain starts in each.
 #
 # Fails on a game that does not end with five in a row or a full board, an answer over the turn
 # time, an ERROR or UNKNOWN reply in a pipe log, or any message of the manager. The one known
@@ -40,20 +42,25 @@ strong_brain=$work/package/pbrain-orvane-strong.exe
 manager=$build/tools/piskvork/piskvork.exe
 [ -f "$manager" ] || "$manager_source/build.sh" "$build/tools/piskvork" >/dev/null
 
-# The games: first brain, second brain, turn in milliseconds, opening index (-1: none).
+# The games: first brain, second brain, turn in milliseconds, opening index (-1: none), the
+# manager's rule (2 renju, 8 caro), board size.
 lane_a=(
-  "$pipe_brain $file_brain 1000 -1"
-  "$file_brain $pipe_brain 1000 -1"
-  "$pipe_brain $pipe_brain 1000 -1"
-  "$file_brain $file_brain 3000 14"
-  "$strong_brain $pipe_brain 1000 -1"
+  "$pipe_brain $file_brain 1000 -1 0 20"
+  "$file_brain $pipe_brain 1000 -1 0 20"
+  "$pipe_brain $pipe_brain 1000 -1 0 20"
+  "$file_brain $file_brain 3000 14 0 20"
+  "$pipe_brain $pipe_brain 3000 5 2 15"
+  "$pipe_brain $pipe_brain 3000 9 8 15"
+  "$strong_brain $pipe_brain 1000 -1 0 20"
 )
 lane_b=(
-  "$file_brain $file_brain 1000 -1"
-  "$pipe_brain $file_brain 3000 3"
-  "$file_brain $pipe_brain 3000 3"
-  "$pipe_brain $pipe_brain 3000 27"
-  "$pipe_brain $strong_brain 1000 -1"
+  "$file_brain $file_brain 1000 -1 0 20"
+  "$pipe_brain $file_brain 3000 3 0 20"
+  "$file_brain $pipe_brain 3000 3 0 20"
+  "$pipe_brain $pipe_brain 3000 27 0 20"
+  "$pipe_brain $pipe_brain 3000 11 2 15"
+  "$pipe_brain $pipe_brain 3000 17 8 15"
+  "$pipe_brain $strong_brain 1000 -1 0 20"
 )
 
 # What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is
@@ -86,9 +93,10 @@ play_lane() {
   local number=0 game
   for game in "$@"; do
     number=$((number + 1))
-    local first second turn opening
-    read -r first second turn opening <<<"$game"
-    local options=(-same-order -turn "$turn" -match 180 -tolerance 1000 -mgr "$manager")
+    local first second turn opening rule size
+    read -r first second turn opening rule size <<<"$game"
+    local options=(-same-order -turn "$turn" -match 180 -tolerance 1000 -rule "$rule" -size "$size"
+      -mgr "$manager")
     [ "$opening" -lt 0 ] || options+=(-opening "$opening")
     local attempt line dir fault replays=""
     for attempt in 1 2 3; do

@@ -4,25 +4,53 @@
 // copied onto the module's stack, and the replies to one piece are gathered in its memory: both
 // stay small however long the caller's text is.
 const PieceLength = 65536;
+// The module's two sessions: one for the package's moves, one for a program's own commands.
+const Channels = { moves: 0, commands: 1 };
+
+// Hears each piece of reply text as the brain writes it (brain_module.cpp calls it).
+let replyListener = null;
+Module['onReply'] = function (text) {
+  if (replyListener) replyListener(text);
+};
 
 // Hands the brain the manager's next text (whole lines end in a line feed) and returns the text
-// of its replies, every line ending in CR LF. The brain reads its input as a stream, so long text
-// goes in pieces; a piece never ends between the two halves of a surrogate pair.
-Module['receive'] = function (text) {
-  let replies = '';
-  for (let start = 0; start < text.length;) {
-    let end = Math.min(start + PieceLength, text.length);
-    if (end < text.length && /[\uD800-\uDBFF]/.test(text[end - 1])) end -= 1;
-    replies += Module.ccall('orvane_receive', 'string', ['string'], [text.slice(start, end)]);
-    start = end;
+// of its replies, every line ending in CR LF. `channel` ('moves', the default, or 'commands')
+// picks the session; `onLine` hears each whole reply line (without its CR LF) while the brain is
+// still working. The brain reads its input as a stream, so long text goes in pieces; a piece
+// never ends between the two halves of a surrogate pair.
+Module['receive'] = function (text, { channel = 'moves', onLine } = {}) {
+  let pending = '';
+  replyListener = onLine
+    ? (piece) => {
+        const lines = (pending + piece).split('\r\n');
+        pending = lines.pop();
+        lines.forEach((line) => onLine(line));
+      }
+    : null;
+  try {
+    let replies = '';
+    for (let start = 0; start < text.length;) {
+      let end = Math.min(start + PieceLength, text.length);
+      if (end < text.length && /[\uD800-\uDBFF]/.test(text[end - 1])) end -= 1;
+      const piece = text.slice(start, end);
+      replies += Module.ccall(
+        'orvane_receive',
+        'string',
+        ['string', 'number'],
+        [piece, Channels[channel]],
+      );
+      start = end;
+    }
+    return replies;
+  } finally {
+    replyListener = null;
   }
-  return replies;
 };
 
 // Sends one command (or several lines, such as a BOARD block) and returns the reply lines,
-// without their line ends.
-Module['command'] = function (text) {
-  return Module['receive'](text + '\n')
+// without their line ends. The options are those of receive().
+Module['command'] = function (text, options) {
+  return Module['receive'](text + '\n', options)
     .split('\r\n')
     .slice(0, -1);
 };

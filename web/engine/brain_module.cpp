@@ -1,9 +1,14 @@
-// The brain as a WebAssembly module: one manager session over the same engine entry point as
-// pbrain-orvane, fed the manager's text and answering with the reply lines it wrote. The clock is
-// the browser's; a test can stop it at one instant. Where pbrain-orvane exits at END, the module
-// starts a new session, so that the brain stays usable for the program that holds it.
+// The brain as a WebAssembly module: manager sessions over the same engine entry point as
+// pbrain-orvane, fed the manager's text and answering with the reply lines they wrote. The module
+// holds two sessions, one for each channel, so that the package's moves and a program's own
+// commands never see each other's board. Every reply is also handed to JavaScript as it is
+// written, so that a search's progress can be reported while it runs. The clock is the
+// browser's; a test can stop it at one instant. Where pbrain-orvane exits at END, the module
+// starts a new session on that channel, so that the brain stays usable for the program that
+// holds it.
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +19,17 @@
 
 namespace {
 
-// Keeps what the session writes until the caller has taken it.
+// Calls the module's onReply(text) with each piece of reply text the moment it is written.
+EM_JS(void, handOverReply, (const char* text, int length),
+      { Module['onReply'](UTF8ToString(text, length)); });
+
+// Keeps what the session writes until the caller has taken it, and hands it over as it comes.
 class ReplyBuffer final : public orvane::Console {
  public:
-  void write(std::string_view text) override { text_ += text; }
+  void write(std::string_view text) override {
+    text_ += text;
+    handOverReply(text.data(), static_cast<int>(text.size()));
+  }
   const std::string& text() const { return text_; }
   void clear() { text_.clear(); }
 
@@ -34,20 +46,23 @@ struct Conversation {
   orvane::pipe::SessionInput input{session};
 };
 
-std::optional<Conversation> conversation{std::in_place};
+// Channel 0 carries the package's moves, channel 1 a program's own commands.
+std::array<std::optional<Conversation>, 2> conversations;
 
 }  // namespace
 
 extern "C" {
 
-// Takes the manager's next bytes (whole lines end in a line feed) and returns the replies they
-// brought, each line ending in CR LF. The text stays valid until the next call. The bytes after an
-// END in the same call are ignored, as pbrain-orvane ignores them; the next call speaks to a new
-// session.
-EMSCRIPTEN_KEEPALIVE const char* orvane_receive(const char* bytes) {
+// Takes the manager's next bytes on a channel (whole lines end in a line feed) and returns the
+// replies they brought, each line ending in CR LF. The text stays valid until the next call. The
+// bytes after an END in the same call are ignored, as pbrain-orvane ignores them; the next call
+// on that channel speaks to a new session.
+EMSCRIPTEN_KEEPALIVE const char* orvane_receive(const char* bytes, int channel) {
   replies.clear();
+  std::optional<Conversation>& conversation = conversations.at(channel == 1 ? 1 : 0);
+  if (!conversation) conversation.emplace();
   if (conversation->input.receive(bytes) == orvane::pipe::SessionState::Ended) {
-    conversation.emplace();
+    conversation.reset();
   }
   return replies.text().c_str();
 }

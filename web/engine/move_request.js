@@ -1,7 +1,10 @@
-// A move request in the brain's protocol, made from a position and the level or the times. Every
-// input is checked here, so that the brain is never sent anything it would refuse.
+// A move request in the brain's protocol, made from a position and the options: the game (size,
+// rule, toMove), the level or the times, the seed, and the caller's signal and progress listener.
+// Every input is checked here, so that the brain is never sent anything it would refuse.
+import { describe } from './describe.js';
+import { BadOptionError } from './errors.js';
+import { GameOptions, checkInPlay, checkOptionKeys, readGame } from './game_position.js';
 
-const BoardSide = 20;
 // The brain's own time for a turn before a manager gives one. At a level it is the time for the
 // turn too: long enough that a search ends at its depth, not on the clock.
 const DefaultTurnTime = 30000;
@@ -17,121 +20,71 @@ const LevelMoveShares = new Map([
 // The protocol's match time left that means no limit.
 const NoLimit = 2147483647;
 const TimeOptions = ['turnTime', 'matchTime', 'timeLeft'];
+const MoveOptions = ['level', ...TimeOptions, ...GameOptions, 'seed', 'signal', 'onProgress'];
+const LargestSeed = 4294967295;
 
-// The protocol lines that ask for the brain's move in `position` (an array of stones, or a string
-// of moves) with `options` (a level, or a manager's times): the times, then the whole position
-// (BEGIN on the empty board).
-// Throws an Error that says what is wrong with bad input.
-export function moveRequestLines(position, options) {
-  const stones = stonesOf(position);
-  if (stones.length === BoardSide * BoardSide) {
-    throw new Error('the board is full: no empty cell is left to play');
-  }
-  const { turnTime, matchTime, timeLeft } = timesFor(options, stones.length);
+// { game, lines, signal, onProgress } for the brain's move in `position` (an array of stones, or
+// a string of moves) with `options`. The lines give the rule, the seed and the times, then the
+// whole position (BEGIN on the empty board). Without a seed, each move draws a fresh one, unless
+// `clockSeeded`: then the brain's (stopped) clock seeds its draws.
+// Throws a BadPositionError, BadOptionError or GameOverError that says what is wrong.
+export function moveRequest(position, options = {}, clockSeeded = false) {
+  checkOptionKeys(options, MoveOptions, '{ level: 8 }');
+  const game = readGame(position, options);
+  checkInPlay(game);
+  const { turnTime, matchTime, timeLeft } = timesFor(options, game);
   const lines = [
+    `INFO rule ${game.rule.number}`,
+    `INFO seed ${seedFor(options.seed, clockSeeded)}`,
     `INFO timeout_turn ${turnTime}`,
     `INFO timeout_match ${matchTime}`,
     `INFO time_left ${timeLeft}`,
   ];
+  const request = { game, signal: signalOf(options.signal), onProgress: listenerOf(options) };
   // BEGIN asks for a move on the session's board, which RESTART clears (and the times with it).
-  if (stones.length === 0) return ['RESTART', ...lines, 'BEGIN'];
-  const stoneLines = stones.map(({ x, y, own }) => `${x},${y},${own ? 1 : 2}`);
-  return [...lines, 'BOARD', ...stoneLines, 'DONE'];
+  if (game.stones.length === 0) return { ...request, lines: ['RESTART', ...lines, 'BEGIN'] };
+  const stoneLines = game.stones.map(({ x, y, own }) => `${x},${y},${own ? 1 : 2}`);
+  return { ...request, lines: [...lines, 'BOARD', ...stoneLines, 'DONE'] };
 }
 
-// The stones of a position as { x, y, own }, checked to stand on the board, one to a cell.
-function stonesOf(position) {
-  if (typeof position === 'string') return movesOf(position);
-  if (!Array.isArray(position)) {
-    throw new Error(
-      `the position is an array of stones or a string of moves, not ${describe(position)}`,
+// The seed the brain's random choice among equal cells starts from for this move: the caller's,
+// a fresh one, or -1 for the brain's clock.
+function seedFor(seed, clockSeeded) {
+  if (seed === undefined) return clockSeeded ? -1 : Math.floor(Math.random() * (LargestSeed + 1));
+  if (!Number.isInteger(seed) || seed < 0 || seed > LargestSeed) {
+    throw new BadOptionError(
+      `seed is a whole number from 0 to ${LargestSeed}, not ${describe(seed)}`,
     );
   }
-  const cells = new CellRegister((index) => `position[${index}]`);
-  return Array.from(position, (stone, index) => {
-    if (stone === null || typeof stone !== 'object' || !['own', 'opponent'].includes(stone.stone)) {
-      throw new Error(
-        `position[${index}] is not a stone: expected { x, y, stone: 'own' | 'opponent' }, ` +
-          `not ${describe(stone)}`,
-      );
-    }
-    cells.place(stone.x, stone.y, index);
-    return { x: stone.x, y: stone.y, own: stone.stone === 'own' };
-  });
+  return seed;
 }
 
-// The stones of a string of moves "x,y x,y ...", played alternately; the brain plays the side
-// to move after the last one.
-function movesOf(text) {
-  const moves = text.trim() === '' ? [] : text.trim().split(/\s+/);
-  const cells = new CellRegister((index) => `move ${index + 1}`);
-  return moves.map((move, index) => {
-    const cell = /^(-?\d+),(-?\d+)$/.exec(move);
-    if (!cell) {
-      throw new Error(
-        `malformed move ${describe(move)} (move ${index + 1}): ` +
-          'moves are written x,y and separated by spaces',
-      );
-    }
-    const [x, y] = [Number(cell[1]), Number(cell[2])];
-    cells.place(x, y, index);
-    return { x, y, own: (moves.length - index) % 2 === 0 };
-  });
+export function signalOf(signal) {
+  if (signal === undefined) return undefined;
+  if (signal === null || typeof signal !== 'object' || typeof signal.aborted !== 'boolean') {
+    throw new BadOptionError(`signal is an AbortSignal, not ${describe(signal)}`);
+  }
+  return signal;
 }
 
-// The cells taken so far, to find stones off the board and two stones on one cell; `name` says
-// which stone of the input an index is.
-class CellRegister {
-  #taken = new Map();
-  #name;
-
-  constructor(name) {
-    this.#name = name;
+export function listenerOf({ onProgress }) {
+  if (onProgress !== undefined && typeof onProgress !== 'function') {
+    throw new BadOptionError(`onProgress is a function, not ${describe(onProgress)}`);
   }
-
-  place(x, y, index) {
-    if (!Number.isInteger(x) || !Number.isInteger(y)) {
-      throw new Error(
-        `${this.#name(index)} has x ${describe(x)} and y ${describe(y)}: ` +
-          'x and y are whole numbers from 0 to 19',
-      );
-    }
-    if (x < 0 || x >= BoardSide || y < 0 || y >= BoardSide) {
-      throw new Error(
-        `${this.#name(index)} at ${x},${y} is off the board: x and y run from 0 to 19`,
-      );
-    }
-    const cell = x + BoardSide * y;
-    if (this.#taken.has(cell)) {
-      const first = this.#name(this.#taken.get(cell));
-      throw new Error(`two stones on ${x},${y}: ${first} and ${this.#name(index)}`);
-    }
-    this.#taken.set(cell, index);
-  }
+  return onProgress;
 }
 
 // The INFO values of a move: from the level, from the manager's times, or else level 10.
-function timesFor(options = {}, stoneCount) {
-  if (options === null || typeof options !== 'object' || Array.isArray(options)) {
-    throw new Error(`the options are an object such as { level: 8 }, not ${describe(options)}`);
-  }
-  for (const key of Object.keys(options)) {
-    if (key !== 'level' && !TimeOptions.includes(key)) {
-      throw new Error(
-        `unknown option ${describe(key)}: the options are level, turnTime, matchTime and timeLeft`,
-      );
-    }
-  }
+function timesFor(options, game) {
   const times = TimeOptions.filter((key) => options[key] !== undefined);
   if (options.level !== undefined && times.length > 0) {
-    throw new Error(`give a level or times (${times.join(', ')}), not both`);
+    throw new BadOptionError(`give a level or times (${times.join(', ')}), not both`);
   }
-  if (times.length === 0)
-    return levelTimes(options.level === undefined ? 10 : options.level, stoneCount);
+  if (times.length === 0) return levelTimes(options.level === undefined ? 10 : options.level, game);
 
   for (const key of times) {
     if (!Number.isSafeInteger(options[key]) || options[key] < 0) {
-      throw new Error(
+      throw new BadOptionError(
         `${key} is a whole number of milliseconds, 0 or more, not ${describe(options[key])}`,
       );
     }
@@ -144,24 +97,12 @@ function timesFor(options = {}, stoneCount) {
 
 // The times at which the brain's budget searches `level` plies deep: the match time left is the
 // level's share for each of the moves the brain still has to make, half the empty cells.
-function levelTimes(level, stoneCount) {
+function levelTimes(level, { board, stones }) {
   if (!LevelMoveShares.has(level)) {
-    throw new Error(`unknown level ${describe(level)}: the levels are 2, 6, 8 and 10`);
+    throw new BadOptionError(`unknown level ${describe(level)}: the levels are 2, 6, 8 and 10`);
   }
   const share = LevelMoveShares.get(level);
   if (share === null) return { turnTime: DefaultTurnTime, matchTime: 0, timeLeft: NoLimit };
-  const matchTime = share * Math.floor((BoardSide * BoardSide + 1 - stoneCount) / 2);
+  const matchTime = share * Math.floor((board.width * board.height + 1 - stones.length) / 2);
   return { turnTime: DefaultTurnTime, matchTime, timeLeft: matchTime };
-}
-
-// A short description of a value for an error message.
-function describe(value) {
-  if (typeof value === 'string') {
-    return JSON.stringify(value.length > 40 ? `${value.slice(0, 40)}…` : value);
-  }
-  if (Array.isArray(value)) return 'an array';
-  if (value === null) return 'null';
-  if (typeof value === 'object') return 'an object';
-  if (typeof value === 'function') return 'a function';
-  return String(value);
 }

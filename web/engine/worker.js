@@ -1,15 +1,6 @@
-// The brain of createBrainWorker() inside its Web Worker. Every message is { id, method, args }:
-// 'start' with the options of createBrain, then 'move' and 'command'. Every answer is { id,
-// result }, or { id, error } with the message of the Error thrown.
-import { createBrain } from './brain.js';
+// The brain of createBrainWorker() inside its Web Worker (see worker_service.js).
+import { compileEngine } from './browser_engine.js';
+import { serveBrain } from './worker_service.js';
 
-let brain;
-
-self.onmessage = async ({ data: { id, method, args } }) => {
-  try {
-    if (method === 'start') brain = await createBrain(...args);
-    self.postMessage({ id, result: method === 'start' ? null : brain[method](...args) });
-  } catch (error) {
-    self.postMessage({ id, error: error instanceof Error ? error.message : String(error) });
-  }
-};
+const serve = serveBrain(compileEngine, (message) => self.postMessage(message));
+self.onmessage = ({ data }) => serve(data);

@@ -1,57 +1,144 @@
-// createBrainWorker(): the brain in a Web Worker (worker.js), so that a page stays responsive
-// while it thinks. It has the methods of createBrain()'s brain, each returning a promise.
+// createBrainWorker(): the brain in a worker (a Web Worker in a browser, a worker thread in
+// Node), so that the page or the program stays responsive while it thinks. It has the methods of
+// createBrain()'s brain, each returning a promise. The entry point gives the ways to compile the
+// module and to start a worker; the module is compiled here once and handed to every worker.
+import { describe } from './describe.js';
+import { AbortError, BadOptionError, WorkerFailedError, errorFromTransfer } from './errors.js';
+import { checkOptionKeys } from './game_position.js';
+import { listenerOf, signalOf } from './move_request.js';
 
-// Resolves to { move(position, options), command(line), terminate() } once the worker's brain
-// has loaded; rejects if it cannot load. The options are those of createBrain().
-export async function createBrainWorker(options = {}) {
-  if (typeof Worker !== 'function') {
-    throw new Error('createBrainWorker needs Web Workers (a browser): use createBrain in Node');
+const WorkerOptions = ['frozenClock', 'wasm', 'wasmUrl', 'workerUrl'];
+
+// Resolves to { move, command, forbidden, isLegal, terminate } once the worker's brain has
+// loaded; rejects if it cannot load. An aborted move ends its worker and starts another with the
+// same compiled module, which takes up the calls still waiting; the commands' session starts
+// afresh there.
+export async function makeBrainWorker(options, { compileEngine, startWorker }) {
+  checkOptionKeys(options, WorkerOptions, '{ workerUrl }');
+  const { workerUrl, wasm, wasmUrl, ...brainOptions } = options;
+  if (workerUrl !== undefined && typeof workerUrl !== 'string' && !(workerUrl instanceof URL)) {
+    throw new BadOptionError(`workerUrl is a string or a URL, not ${describe(workerUrl)}`);
   }
-  const worker = new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
-  const pending = new Map();
+  const calls = new Map(); // id → { method, args, resolve, reject, onProgress }
   let nextId = 0;
-  let failure = null; // why the worker answers no more
+  let failure = null; // why the brain answers no more
+  let worker = null;
 
   const fail = (error) => {
     failure ??= error;
-    for (const { reject } of pending.values()) reject(failure);
-    pending.clear();
+    worker?.terminate();
+    for (const { reject } of calls.values()) reject(failure);
+    calls.clear();
   };
-  worker.onmessage = ({ data: { id, result, error } }) => {
-    const call = pending.get(id);
-    if (call === undefined) return; // already rejected: the worker failed
-    pending.delete(id);
-    if (error === undefined) call.resolve(result);
-    else call.reject(new Error(error));
+  // A new worker, whose messages count only while it is the brain's worker.
+  const startOwnWorker = () => {
+    const started = startWorker(workerUrl, {
+      message({ id, result, error, progress }) {
+        const call = calls.get(id);
+        if (started !== worker || call === undefined) return; // aborted, or the worker failed
+        let listenerFailure;
+        if (progress !== undefined) {
+          // A listener's error ends the move with it; the answer that follows is dropped.
+          try {
+            return call.onProgress?.(progress);
+          } catch (listenerError) {
+            listenerFailure = listenerError;
+          }
+        }
+        calls.delete(id);
+        worker.keepAlive(calls.size > 0);
+        if (listenerFailure !== undefined) call.reject(listenerFailure);
+        else if (error === undefined) call.resolve(result);
+        else call.reject(errorFromTransfer(error));
+      },
+      failure(reason) {
+        if (started === worker) fail(new WorkerFailedError(`the brain's worker failed: ${reason}`));
+      },
+    });
+    return started;
   };
-  worker.onerror = (event) => {
-    event.preventDefault();
-    fail(new Error(`the brain's worker failed: ${event.message || 'its script did not load'}`));
-    worker.terminate();
+  const post = (id) => {
+    const { method, args } = calls.get(id);
+    worker.post({ id, method, args });
   };
-  const call = (method, ...args) =>
+  // Sends a call; resolves to its result. `id` hears the call's id.
+  const call = (method, args, { onProgress, id } = {}) =>
     new Promise((resolve, reject) => {
       if (failure) throw failure;
+      const callId = nextId++;
+      calls.set(callId, { method, args, resolve, reject, onProgress });
       try {
-        worker.postMessage({ id: nextId, method, args });
+        post(callId);
       } catch (error) {
-        throw new Error(`the ${method} request cannot be sent to the worker: ${error.message}`);
+        calls.delete(callId);
+        throw new BadOptionError(
+          `the ${method} request cannot be sent to the worker: ${error.message}`,
+        );
       }
-      pending.set(nextId++, { resolve, reject });
+      worker.keepAlive(true);
+      id?.(callId);
     });
+  // Starts the brain in `started`: the start goes first, then every call still waiting.
+  const connect = (compiled, started) => {
+    const waiting = [...calls.keys()];
+    worker = started;
+    const ready = call('start', [{ ...brainOptions, wasm: compiled }]);
+    for (const id of waiting) post(id);
+    return ready;
+  };
 
+  // The worker's scripts load while the module compiles.
+  worker = startOwnWorker();
+  let compiled;
   try {
-    await call('start', options);
+    compiled = await compileEngine({ wasm, wasmUrl });
+    await connect(compiled, worker);
   } catch (error) {
     worker.terminate();
     throw error;
   }
+
+  const abort = (id, reason) => {
+    const aborted = calls.get(id);
+    if (aborted === undefined) return;
+    calls.delete(id);
+    aborted.reject(new AbortError('the move was aborted', reason));
+    worker.terminate();
+    connect(compiled, startOwnWorker()).catch(fail);
+  };
+
   return {
-    move: (position, moveOptions) => call('move', position, moveOptions),
-    command: (line) => call('command', line),
+    move(position, moveOptions) {
+      const { signal, onProgress, rest } = splitMoveOptions(moveOptions);
+      if (signal?.aborted)
+        return Promise.reject(new AbortError('the move was aborted', signal.reason));
+      let id;
+      const onAbort = () => abort(id, signal.reason);
+      const answer = call('move', [position, rest, onProgress !== undefined], {
+        onProgress,
+        id: (callId) => (id = callId),
+      });
+      if (signal) {
+        signal.addEventListener('abort', onAbort, { once: true });
+        const stopListening = () => signal.removeEventListener('abort', onAbort);
+        answer.then(stopListening, stopListening);
+      }
+      return answer;
+    },
+    command: (line) => call('command', [line]),
+    forbidden: (position, options) => call('forbidden', [position, options]),
+    isLegal: (position, cell, options) => call('isLegal', [position, cell, options]),
     terminate() {
-      worker.terminate();
-      fail(new Error("the brain's worker was terminated"));
+      fail(new WorkerFailedError("the brain's worker was terminated"));
     },
   };
+}
+
+// A move's options without the signal and the progress listener, which stay in this thread.
+function splitMoveOptions(options) {
+  if (options === null || typeof options !== 'object' || Array.isArray(options)) {
+    return { rest: options };
+  }
+  const { signal, onProgress, ...rest } = options;
+  return { signal: signalOf(signal), onProgress: listenerOf({ onProgress }), rest };
 }

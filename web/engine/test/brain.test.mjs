@@ -11,7 +11,7 @@ import { importOrvane, pbrainBinary } from './installed_package.mjs';
 process.env.TZ = 'Asia/Kathmandu';
 const FrozenTime = '2026-12-07 13:05:42.378';
 const frozenClock = new Date(2026, 11, 7, 13, 5, 42, 378).getTime();
-const { createBrain } = await importOrvane();
+const { createBrain, OrvaneError } = await importOrvane();
 
 // The moves the brain would still make on a filled board, as its time budget counts them.
 const movesLeft = (stones) => Math.floor((401 - stones) / 2);
@@ -119,12 +119,22 @@ test('a whole game through move(), each level searching its depth', async () => 
   assert.ok(endsInFive(moves), `five in a row after ${moves.length} moves`);
 });
 
-// Each bad input, and what its error must say.
-const fullBoard = Array.from({ length: 400 }, (_, cell) => `${cell % 20},${Math.floor(cell / 20)}`);
+// Each bad input, the code of its error and what the error must say.
+// A full board with no five: pairs of cells alternate along the rows, shifted by one each row.
+const fullBoard = Array.from({ length: 400 }, (_, cell) => {
+  const [x, y] = [cell % 20, Math.floor(cell / 20)];
+  return { x, y, stone: ((x >> 1) + y) % 2 ? 'own' : 'opponent' };
+});
 const badInputs = [
-  [[{ x: 20, y: 3, stone: 'own' }], {}, /^position\[0\] at 20,3 is off the board/],
-  ['9,9 -1,4', {}, /^move 2 at -1,4 is off the board/],
-  [[{ x: 1.5, y: 3, stone: 'own' }], {}, /^position\[0\] has x 1\.5 and y 3: x and y are whole/],
+  [
+    [{ x: 20, y: 3, stone: 'own' }],
+    {},
+    'BAD_POSITION',
+    /^position\[0\] at 20,3 is off the 20 × 20/,
+  ],
+  ['9,9 -1,4', {}, 'BAD_POSITION', /^move 2 at -1,4 is off the 20 × 20 board/],
+  ['9,9 12,3', { size: 11 }, 'BAD_POSITION', /x runs from 0 to 10 and y from 0 to 10$/],
+  [[{ x: 1.5, y: 3, stone: 'own' }], {}, 'BAD_POSITION', /^position\[0\] has x 1\.5 and y 3/],
   [
     [
       { x: 3, y: 3, stone: 'own' },
@@ -132,37 +142,66 @@ const badInputs = [
       { x: 3, y: 3, stone: 'opponent' },
     ],
     {},
+    'BAD_POSITION',
     /^two stones on 3,3: position\[0\] and position\[2\]/,
   ],
-  ['9,9 10,10 9,9', {}, /^two stones on 9,9: move 1 and move 3/],
-  [fullBoard.join(' '), {}, /^the board is full/],
-  ['9,9', { level: 5 }, /^unknown level 5: the levels are 2, 6, 8 and 10/],
-  ['9,9', { level: '8' }, /^unknown level "8"/],
-  ['9,9 10;10', {}, /^malformed move "10;10" \(move 2\)/],
-  [42, {}, /^the position is an array of stones or a string of moves, not 42/],
-  [null, {}, /, not null$/],
-  [{ x: 9, y: 9 }, {}, /, not an object$/],
-  [[{ x: 9, y: 9, stone: 'black' }], {}, /^position\[0\] is not a stone/],
-  ['9,9', { depth: 6 }, /^unknown option "depth"/],
-  ['9,9', { level: 8, turnTime: 5000 }, /^give a level or times \(turnTime\), not both/],
-  ['9,9', { timeLeft: -1 }, /^timeLeft is a whole number of milliseconds, 0 or more, not -1/],
-  ['9,9', 'fast', /^the options are an object/],
+  ['9,9 10,10 9,9', {}, 'BAD_POSITION', /^two stones on 9,9: move 1 and move 3/],
+  ['9,9 10;10', {}, 'BAD_POSITION', /^malformed move "10;10" \(move 2\)/],
+  [42, {}, 'BAD_POSITION', /^the position is an array of stones or a string of moves, not 42/],
+  [null, {}, 'BAD_POSITION', /, not null$/],
+  [{ x: 9, y: 9 }, {}, 'BAD_POSITION', /, not an object$/],
+  [[{ x: 9, y: 9, stone: 'red' }], {}, 'BAD_POSITION', /^position\[0\] is not a stone.*"red"$/],
+  [
+    [
+      { x: 9, y: 9, stone: 'black' },
+      { x: 9, y: 8, stone: 'own' },
+    ],
+    {},
+    'BAD_POSITION',
+    /not a mix$/,
+  ],
+  [[{ x: 9, y: 9, stone: 'white' }], {}, 'BAD_POSITION', /^black has 0 stones and white 1/],
+  [fullBoard, {}, 'GAME_OVER', /^the board is full/],
+  [
+    '0,0 1,1 0,1 1,2 0,2 1,3 0,3 1,4 0,4',
+    {},
+    'GAME_OVER',
+    /^the game is over: black \(the side that moved last\) has 5 in a row at 0,0 0,1 0,2 0,3 0,4$/,
+  ],
+  ['9,9', { level: 5 }, 'BAD_OPTION', /^unknown level 5: the levels are 2, 6, 8 and 10/],
+  ['9,9', { level: '8' }, 'BAD_OPTION', /^unknown level "8"/],
+  ['9,9', { depth: 6 }, 'BAD_OPTION', /^unknown option "depth"/],
+  ['9,9', { level: 8, turnTime: 5000 }, 'BAD_OPTION', /^give a level or times \(turnTime\)/],
+  ['9,9', { timeLeft: -1 }, 'BAD_OPTION', /^timeLeft is a whole number of milliseconds, 0 or/],
+  ['9,9', 'fast', 'BAD_OPTION', /^the options are an object/],
+  ['9,9', { rule: 'gomoku' }, 'BAD_OPTION', /^unknown rule "gomoku": the rules are freestyle, ex/],
+  ['9,9', { size: 21 }, 'BAD_OPTION', /^size is a whole number of cells from 5 to 20, not 21/],
+  ['9,9', { size: { width: 15 } }, 'BAD_OPTION', /^size\.height is a whole number .*undefined$/],
+  ['9,9', { seed: -3 }, 'BAD_OPTION', /^seed is a whole number from 0 to 4294967295, not -3/],
+  ['9,9', { toMove: 'black' }, 'BAD_OPTION', /^toMove goes with stones 'black' and 'white'/],
+  ['9,9', { signal: 'stop' }, 'BAD_OPTION', /^signal is an AbortSignal, not "stop"/],
 ];
 
-test('bad input throws an Error that says what is wrong, and the brain plays on', async () => {
+test('bad input throws an OrvaneError with a code that says what is wrong, and the brain plays on', async () => {
   const brain = await createBrain({ frozenClock });
   const good = () => brain.move('9,9 10,10 9,10', { level: 6 });
   const before = good();
-  for (const [position, options, message] of badInputs) {
-    assert.throws(() => brain.move(position, options), { name: 'Error', message });
+  for (const [position, options, code, message] of badInputs) {
+    assert.throws(
+      () => brain.move(position, options),
+      (error) => error instanceof OrvaneError && error.code === `ORVANE_${code}`,
+      `${message}: the code`,
+    );
+    assert.throws(() => brain.move(position, options), { message });
     assert.deepEqual(good(), before, `after ${message}`);
   }
-  assert.throws(() => brain.command(42), { message: /^a command is a string/ });
+  assert.throws(() => brain.command(42), { code: 'ORVANE_BAD_OPTION', message: /^a command is/ });
   assert.throws(() => brain.command('ABOUT\0'), { message: /NUL/ });
 });
 
-test('commands that change the session leave the next move as it would be', async () => {
+test("command() has a session of its own, which the moves' boards leave alone", async () => {
   const brain = await createBrain({ frozenClock });
+  const fresh = await createBrain({ frozenClock });
   const good = () => brain.move('9,9 10,10 9,10', { level: 6 });
   const before = good();
   for (const command of ['INFO rule 4', 'BOARD\n3,3,1', 'END', 'TURN 0,0', 'INFO time_left 0']) {
@@ -172,6 +211,10 @@ test('commands that change the session leave the next move as it would be', asyn
   assert.deepEqual(brain.command('ABOUT'), [
     'name="Orvane", version="1.6", author="Orvane developers"',
   ]);
+  brain.command('END');
+  for (const session of [brain, fresh]) session.command('START 20');
+  good();
+  assert.deepEqual(brain.command('TURN 10,10'), fresh.command('TURN 10,10'));
 });
 
 // pbrain-orvane's answer to `lines`, under faketime's stopped clock.

@@ -1,7 +1,15 @@
 // Uses of the package as its declarations allow them, and (under @ts-expect-error) as they must
 // refuse them. Checked by tsc --noEmit, never run.
-import { createBrain, createBrainWorker } from 'orvane';
-import type { Answer, Position, Stone, Verdict } from 'orvane';
+import { createBrain, createBrainWorker, outcome, AbortError, OrvaneError } from 'orvane';
+import type {
+  Answer,
+  ForbiddenCell,
+  Outcome,
+  Position,
+  SearchReport,
+  Stone,
+  Verdict,
+} from 'orvane';
 
 const brain = await createBrain({ frozenClock: new Date(0) });
 const stones: Stone[] = [{ x: 9, y: 9, stone: 'opponent' }];
@@ -10,6 +18,16 @@ const verdict: Verdict = answer.verdict;
 const onLine: number = answer.line[0].x + answer.candidates[0].total;
 brain.move('9,9 10,10', { turnTime: 5000, matchTime: 180000, timeLeft: 60000 });
 const replies: string[] = brain.command('ABOUT');
+const colours: Stone[] = [{ x: 9, y: 9, stone: 'black' }];
+brain.move(colours, { toMove: 'white', rule: 'renju', size: 15, seed: 7, level: 6 });
+const reports: SearchReport[] = [];
+brain.move('9,9', { signal: new AbortController().signal, onProgress: (r) => reports.push(r) });
+const cells: ForbiddenCell[] = brain.forbidden(colours, { rule: 'renju' });
+const legal: boolean = brain.isLegal('9,9', { x: 3, y: 3 }, { size: { width: 9, height: 7 } });
+const state: Outcome = outcome('9,9 10,10', { rule: 'caro-exact-five' });
+const five = state.state === 'won' ? state.five : [];
+const code: string = new AbortError('stop').code;
+const isOurs: boolean = new Error('x') instanceof OrvaneError;
 brain.terminate();
 
 const worker = await createBrainWorker();
@@ -21,11 +39,32 @@ worker.terminate();
 brain.move(stones, { level: 5 });
 // @ts-expect-error: a level or times, not both
 brain.move(stones, { level: 8, turnTime: 5000 });
-// @ts-expect-error: a stone is 'own' or 'opponent'
-brain.move([{ x: 9, y: 9, stone: 'black' }]);
+// @ts-expect-error: a stone is 'own', 'opponent', 'black' or 'white'
+brain.move([{ x: 9, y: 9, stone: 'red' }]);
+// @ts-expect-error: an unknown rule
+brain.move(stones, { rule: 'gomoku' });
+// @ts-expect-error: the worker's isLegal is a promise
+const legalNow: boolean = worker.isLegal('9,9', { x: 1, y: 1 });
 // @ts-expect-error: the worker's answer is a promise
 const notAwaited: Answer = worker.move(stones);
-// @ts-expect-error: the options of createBrain are frozenClock alone
+// @ts-expect-error: the options of createBrain are frozenClock, wasm and wasmUrl
 await createBrain({ level: 8 });
+await createBrainWorker({
+  workerUrl: new URL('https://example.invalid/worker.js'),
+  wasm: new Uint8Array(),
+});
 
-export { verdict, onLine, replies, later, workerReplies, notAwaited };
+export {
+  verdict,
+  onLine,
+  replies,
+  later,
+  workerReplies,
+  notAwaited,
+  cells,
+  legal,
+  five,
+  code,
+  isOurs,
+  legalNow,
+};
