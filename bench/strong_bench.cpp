@@ -4,8 +4,11 @@
 // nodes and moves: any change in the strong search's behaviour changes the signature.
 //
 //   orvane_strong_bench [--positions DIR] [--depth PLIES] [--expect SIGNATURE]
+//   orvane_strong_bench --solve NODES [--positions DIR]
 //
-// With --expect the exit code is 1 when the signature differs.
+// With --expect the exit code is 1 when the signature differs. With --solve it runs the threat
+// solver alone on every position, for the side to move: the least moves of its win by fours, then
+// by fours and threes (0 for none), each within NODES nodes, with the nodes and the time taken.
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include "platform/clock.hpp"
 #include "strong/search_values.hpp"
 #include "strong/strong_turn.hpp"
+#include "strong/threat_solver.hpp"
 #include "support/bench_positions.hpp"
 
 namespace {
@@ -50,17 +54,52 @@ std::string valueText(int value) {
          std::to_string(strong::movesToFive(value));
 }
 
+// The threat solver alone on every position, each search from an empty cache.
+int solve(const std::filesystem::path& positionsDir, std::uint64_t nodes) {
+  const FrozenClock clock;
+  const strong::TurnClock turnClock(clock);
+  strong::SolverCache cache(16u << 20);
+  std::printf("%-16s %12s %10s %8s %12s %10s %8s\n", "position", "fours: moves", "nodes", "ms",
+              "threats", "nodes", "ms");
+  for (const auto& directory : testing::BenchPositionDirectories(positionsDir)) {
+    strong::StrongBoard board(testing::ReadBenchBoard(directory),
+                              RuleLines(GameRule::Freestyle, true));
+    std::printf("%-16s", directory.filename().c_str());
+    for (const bool threes : {false, true}) {
+      cache.clear();
+      strong::SearchControl control;
+      control.start(turnClock, -1, 0);
+      strong::ThreatSolver solver(board, control, cache);
+      const auto start = std::chrono::steady_clock::now();
+      const int moves = threes ? solver.shortestThreatWin(strong::Side::Own, 20, nodes)
+                               : solver.shortestFourWin(strong::Side::Own, 40, nodes);
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count();
+      const std::string result =
+          solver.lastSearchComplete() || moves > 0 ? std::to_string(moves) : "open";
+      std::printf(" %12s %10" PRIu64 " %8.1f", result.c_str(), control.nodes(), ms);
+    }
+    std::printf("\n");
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::filesystem::path positionsDir = ORVANE_POSITIONS_DIR;
   const char* expected = nullptr;
   int depth = 5;
+  std::uint64_t solveNodes = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--solve") == 0) solveNodes = std::strtoull(argv[i + 1], nullptr, 10);
     if (std::strcmp(argv[i], "--positions") == 0) positionsDir = argv[i + 1];
     if (std::strcmp(argv[i], "--expect") == 0) expected = argv[i + 1];
     if (std::strcmp(argv[i], "--depth") == 0) depth = std::atoi(argv[i + 1]);
   }
+
+  if (solveNodes > 0) return solve(positionsDir, solveNodes);
 
   const FrozenClock clock;
   Signature signature;
