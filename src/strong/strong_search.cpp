@@ -105,12 +105,15 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
   }
   const CellBits& otherFives = board_.cellsWith(other, Threat::Five);
   const int block = otherFives.first();
-  const std::uint64_t threatNodes =
+  std::uint64_t threatNodes =
       limits.budget.timed()
           ? std::clamp<std::uint64_t>(
                 static_cast<std::uint64_t>(limits.budget.optimum) * ThreatWinNodesPerMillisecond,
                 2000, 4 * ThreatWinNodes)
           : ThreatWinNodes;
+  // Play at a fixed count of nodes gives the proofs the same share of it as of a turn's time.
+  if (limits.maxNodes != 0)
+    threatNodes = std::min(threatNodes, std::max<std::uint64_t>(limits.maxNodes / 10, 1000));
   if (block >= 0) {
     if (otherFives.count() > 1 || board_.isForbidden(own, block)) {
       const int move = board_.isForbidden(own, block) ? fallbackCell(board_, own) : block;
@@ -140,7 +143,7 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
   if (limits.budget.timed())
     control_.setPhaseLimit(limits.budget.optimum * (ThreatWinShare + DefenceShare) / 100);
   if (block < 0 && solver_.shortestThreatWin(other, ThreatWinMoves, threatNodes) > 0)
-    keepDefences(rootMoves_, 4 * threatNodes);
+    keepDefences(rootMoves_, 5 * threatNodes / 2);
   control_.setPhaseLimit(-1);
   rootMoves_.keepBest(RootWidth);
   if (rootMoves_.empty()) {
