@@ -236,11 +236,10 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, MoveList& rootMoves,
         bestLine = alphaBeta_.principalLine(0);
       }
     }
-    // An iteration cut short counts only when the move best before was searched in full.
-    if (bestMove < 0) break;
+    // An iteration cut short leaves the move of the last finished one, whose line was reported.
+    if (bestMove < 0 || control_.stopped()) break;
     const bool unsettled = bestMove != result.move || best < previousValue - ValueDrop;
     result.move = bestMove;
-    if (control_.stopped()) break;
     result.report = {depth, control_.nodes(), best, control_.elapsed(), bestLine};
     if (listener != nullptr) listener->iterationFinished(result.report);
     previousValue = best;
