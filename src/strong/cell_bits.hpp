@@ -15,7 +15,6 @@ class CellBits {
 
   void add(int cell) { words_[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
   void remove(int cell) { words_[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63)); }
-  bool contains(int cell) const { return (words_[cell >> 6] >> (cell & 63) & 1) != 0; }
 
   bool empty() const {
     std::uint64_t any = 0;

@@ -33,12 +33,6 @@ class MoveList {
   int cell(int i) const { return cells_[i]; }
   std::int32_t score(int i) const { return scores_[i]; }
   void setScore(int i, std::int32_t score) { scores_[i] = score; }
-  bool contains(int cell) const {
-    for (int i = 0; i < size_; ++i) {
-      if (cells_[i] == cell) return true;
-    }
-    return false;
-  }
 
   // Brings the best-scored of positions i onwards to position i (the first of equals stays).
   void bringBest(int i) {

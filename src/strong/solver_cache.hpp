@@ -26,7 +26,6 @@ class SolverCache {
     slot = {key, moves};
   }
   void clear();
-  std::size_t bytes() const { return (mask_ + 1) * sizeof(Slot); }
 
  private:
   struct Slot {

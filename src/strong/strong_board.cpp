@@ -32,12 +32,6 @@ StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
   }
 }
 
-Board StrongBoard::board() const {
-  Board board;
-  board.cells = cells_;
-  return board;
-}
-
 void StrongBoard::refreshShapes(int cell, int direction) {
   shapes_[cell][direction] =
       codes_.shapes(lines_.word(cell, direction), LinePlaces[cell][direction].shift);

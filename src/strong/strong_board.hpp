@@ -39,7 +39,6 @@ class StrongBoard {
   const CellBits& cellsWith(Side side, Threat threat) const {
     return threatCells_[sideIndex(side)][static_cast<int>(threat)];
   }
-  bool has(Side side, Threat threat) const { return !cellsWith(side, threat).empty(); }
   // The sum of the worth of every empty cell for `side`.
   std::int32_t worthSum(Side side) const { return worthSums_[sideIndex(side)]; }
   // The shapes of the stones of `side` on the line of `cell` in `direction`.
@@ -49,7 +48,6 @@ class StrongBoard {
 
   std::uint64_t hash() const { return hash_; }
   int stoneCount() const { return stoneCount_; }
-  const RuleLines& codes() const { return codes_; }
 
   // Renju: whether `side` is black, who may not play every cell.
   bool forbidsMoves(Side side) const { return forbiddingSide_ == sideIndex(side); }
@@ -58,11 +56,6 @@ class StrongBoard {
     if (!forbidsMoves(side) || !summary(side, cell).judgeForBlack) return false;
     return JudgeBlackMove(lines_, codes_, cell).forbidden != Forbidden::No;
   }
-  // Renju: the full judgement of black's stone on an empty cell.
-  BlackMove judgeBlackMove(int cell) { return JudgeBlackMove(lines_, codes_, cell); }
-
-  // The board as the search started from it, with its trial stones.
-  Board board() const;
 
  private:
   void refreshShapes(int cell, int direction);

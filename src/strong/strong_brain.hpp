@@ -10,10 +10,10 @@
 namespace orvane::strong {
 
 // The strong search as a manager's session keeps it: the memory it may take (INFO max_memory,
-// 64 MB when none is given; 8 MB in the browser, whose module starts with 16 MB in all), a fixed depth or count of nodes for play at a fixed effort (INFO
-// max_depth, max_node), and the search itself, made at the first move that needs it and made
-// again only when the memory changes. What it learnt stays from game to game: its tables tell
-// positions of different rules apart.
+// 64 MB when none is given; 8 MB in the browser, whose module starts with 16 MB in all), a fixed
+// depth or count of nodes for play at a fixed effort (INFO max_depth, max_node), and the search
+// itself, made at the first move that needs it and made again only when the memory changes. What it
+// learnt stays from game to game: its tables tell positions of different rules apart.
 class StrongBrain {
  public:
 #ifdef __EMSCRIPTEN__
@@ -31,8 +31,6 @@ class StrongBrain {
   // `request` carries the game and the times; its fixed depth and count are this brain's.
   StrongOutcome play(const Board& board, StrongRequest request, const Clock& clock,
                      IterationListener* listener);
-
-  std::size_t memory() const { return memory_; }
 
  private:
   std::size_t memory_ = DefaultMemory;

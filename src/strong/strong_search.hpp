@@ -63,8 +63,6 @@ class StrongSearch {
   // A new game, or another rule: nothing learnt before applies.
   void forget();
 
-  std::size_t tableBytes() const { return table_.bytes() + cache_.bytes(); }
-
  private:
   RootResult proveOrDeepen(const SearchLimits& limits, IterationListener* listener);
   RootResult deepen(const SearchLimits& limits, MoveList& rootMoves, IterationListener* listener);

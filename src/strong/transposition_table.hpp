@@ -31,7 +31,6 @@ class TranspositionTable {
   // The largest table of a power-of-two count of buckets within `bytes` (one bucket at least).
   explicit TranspositionTable(std::size_t bytes);
 
-  std::size_t bytes() const { return bucketCount_ * sizeof(Bucket); }
   // Forgets every position.
   void clear();
   // A new turn: entries of earlier turns give way first.
