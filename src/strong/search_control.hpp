@@ -8,7 +8,7 @@ namespace orvane::strong {
 
 // When a search must stop: at the turn's hard limit in milliseconds (none when negative), or
 // after a number of nodes (none when 0); and when a part of the turn must end. Every stone a search
-// tries is a node; the clock is read every 256 nodes, a small fraction of a millisecond, so the
+// tries is a node; the clock is read every 128 nodes, a small fraction of a millisecond, so the
 // stop comes right at the limit.
 class SearchControl {
  public:
@@ -32,7 +32,7 @@ class SearchControl {
 
   void countNode() {
     ++nodes_;
-    if ((nodes_ & 255) == 0) check();
+    if ((nodes_ & 127) == 0) check();
   }
   bool stopped() const { return stopped_; }
   std::uint64_t nodes() const { return nodes_; }
