@@ -1,8 +1,8 @@
 // How far past its budget pbrain-orvane-strong answers, timed as a manager times it: from the
 // moment the last line of a BOARD block is written to the moment the move arrives. Each of the
 // 40 bench positions is given at each turn time, with no match time; the budget of such a turn
-// is the turn less a tenth (30 to 500 ms). Prints, for every turn time, the longest answer and
-// the largest overrun past the budget.
+// is the turn less a tenth (30 to 500 ms). Prints, for every turn time, the longest answer, the
+// largest overrun past the budget and how many answers came more than 5 ms past it.
 //
 //   node tools/strong_overrun.mjs BRAIN [TURN_MS ...]     (default: 1000 3000)
 import { spawn } from 'node:child_process';
@@ -41,15 +41,18 @@ await started;
 for (const turn of turns) {
   brain.stdin.write(`INFO timeout_turn ${turn}\n`);
   let longest = 0;
+  let late = 0;
   for (const name of benchPositionNames()) {
     const { move, milliseconds } = await answerTime(boardBlock(benchPosition(name)));
     if (!/^\d+,\d+$/.test(move)) throw new Error(`${name}: the brain answered "${move}"`);
     longest = Math.max(longest, milliseconds);
+    if (milliseconds > budgetOf(turn) + 5) late += 1;
   }
   const overrun = longest - budgetOf(turn);
   console.log(
     `turn ${turn} ms, budget ${budgetOf(turn)} ms: longest answer ${longest.toFixed(1)} ms, ` +
-      `${overrun > 0 ? `${overrun.toFixed(1)} ms past` : `${(-overrun).toFixed(1)} ms within`} the budget`,
+      `${overrun > 0 ? `${overrun.toFixed(1)} ms past` : `${(-overrun).toFixed(1)} ms within`} ` +
+      `the budget; ${late} of 40 answers more than 5 ms past it`,
   );
 }
 brain.stdin.write('END\n');
