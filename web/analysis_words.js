@@ -1,4 +1,4 @@
-// Orvane's answer behind a move, in a player's words and in its raw figures.
+// Orvane's answer for a position, in a player's words and in its raw figures.
 
 const VerdictWords = {
   won: 'sees a win',
@@ -8,31 +8,53 @@ const VerdictWords = {
   lost: 'sees a loss',
 };
 
-// What Orvane saw when it played `move`; `madeFive` tells whether the move itself ended the game.
-export function verdictWords({ answer }, madeFive) {
-  if (madeFive) return 'five in a row';
+// What Orvane saw in `position` (a Game, its side to move the side Orvane answered for). Behind a
+// won verdict, its line ends on the stone that wins: a five, a straight four (two cells make five:
+// the five comes one move later) or a double threat, whose five is further off and not counted.
+export function verdictWords(answer, position) {
   if (answer.depth === 0) return 'opening move, no search';
-  if (answer.verdict !== 'won' || answer.line.length < 2)
-    return VerdictWords[answer.verdict] ?? answer.verdict;
-  const ownMoves = Math.ceil(answer.line.length / 2);
-  return `sees a win in ${ownMoves} moves`;
+  const distance = answer.verdict === 'won' ? winDistance(position, answer.line) : null;
+  if (!distance) return VerdictWords[answer.verdict] ?? answer.verdict;
+  const moves = `${distance.moves} ${distance.moves === 1 ? 'move' : 'moves'}`;
+  return distance.toFive ? `sees a win in ${moves}` : `sees a winning threat in ${moves}`;
+}
+
+// How many of its own moves the side to move in `position` plays along `line` to make five:
+// { moves, toFive }, where toFive tells whether the count reaches the five itself (the line ends in
+// a five or a straight four) or only the threat that wins; null when the line cannot be played.
+function winDistance(position, line) {
+  const mover = position.colourToMove;
+  const game = position.upTo(position.moves.length);
+  for (const { x, y } of line) {
+    if (!game.isEmpty(x, y) || game.winner !== null) return null;
+    game.play({ x, y });
+  }
+  const moves = Math.ceil(line.length / 2);
+  if (game.winner === mover) return { moves, toFive: true };
+  if (line.length % 2 === 1 && game.fiveCells(mover).length >= 2)
+    return { moves: moves + 1, toFive: true };
+  return { moves, toFive: false };
 }
 
 // The brain's own figures: depth, nodes, root verdict and time.
-export function figures({ answer }) {
+export function figures(answer) {
   if (answer.depth === 0) return 'drawn without a search';
   const nodes = `${answer.nodes.toLocaleString('en')} ${answer.nodes === 1 ? 'node' : 'nodes'}`;
   return `depth ${answer.depth} · ${nodes} · root verdict ${answer.verdict} · ${answer.seconds} s`;
 }
 
-// Why a move was searched less deeply than its level asks, or '' when it was not. The brain's
-// budget keeps the search to 6 plies while 4 stones or fewer stand on the board, and to 2 plies
-// from 268 stones on; `stonesBefore` is the number of stones it saw.
-export function depthNote({ answer }, stonesBefore) {
+// Why a move was searched less deeply than its level asks, or '' when it was not; `position` is the
+// position it was searched in. The brain's budget keeps the search to 6 plies while 4 stones or
+// fewer stand on the board, and to 2 plies on a crowded board, where the moves the brain would
+// still make if the board were filled (half the empty cells) are a sixth of its cells or fewer
+// (on 20 × 20 from 268 stones on).
+export function depthNote(answer, position) {
   if (answer.depth === 0 || answer.depth >= answer.level) return '';
-  if (stonesBefore <= 4)
+  const cells = position.size * position.size;
+  const movesLeft = Math.floor((cells + 1 - position.stoneCount) / 2);
+  if (position.stoneCount <= 4)
     return `searched ${answer.depth} plies, not ${answer.level}: early in the game Orvane looks at most 6 plies ahead`;
-  if (stonesBefore >= 268)
+  if (Math.floor(cells / movesLeft) >= 6)
     return `searched ${answer.depth} plies, not ${answer.level}: on a crowded board Orvane looks 2 plies ahead`;
   return `searched ${answer.depth} plies, not ${answer.level}`;
 }

@@ -1,79 +1,87 @@
-// The page's controller: the game in progress and its keeping, the settings and buttons, the
-// status line and the announcements, review, hints, records and links, and the questions to the
-// brain. Every question carries the whole position, so nothing has to be kept in step with the
-// brain: a reload, a new worker or a hint needs no extra bookkeeping.
-import { depthNote, figures, verdictWords } from './analysis_words.js';
+// The page's controller: the game with its lines, whose turn it is and the questions to the brain,
+// review, Undo, and the way the page's parts work together (the analysis, the report, the board
+// editor, Orvane against itself, the records, the library). Every question carries the whole
+// position, so nothing has to be kept in step with the brain: a reload, a new worker or a hint
+// needs no extra bookkeeping.
+import { Analysis } from './analysis.js';
+import { showAnalysis, showLevelNote } from './analysis_panel.js';
+import { verdictWords } from './analysis_words.js';
+import { announce } from './announcer.js';
+import { BoardEditor } from './board_editor.js';
+import { boardOverlays } from './board_overlays.js';
 import { BoardView } from './board_view.js';
 import { BrainClient, BrainFailure } from './brain_client.js';
-import { Brain, Game, Human } from './game.js';
-import { DefaultLevel, levelOf } from './levels.js';
+import { cellName } from './coordinates.js';
+import { ForbiddenCells } from './forbidden_cells.js';
+import { Game } from './game.js';
+import { keepFinishedGame } from './library.js';
+import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
-import { readLink, readRecord, writeLink, writePsq, writeSgf } from './records.js';
+import { gameWords, newGameTree } from './new_game_settings.js';
+import { keepForOffline } from './offline.js';
+import { page } from './page_elements.js';
+import { Brain, Human, modeOf, movesToTakeBack, playersFor } from './players.js';
+import { RecordActions } from './record_actions.js';
+import { Report } from './report.js';
+import { ReportPanel } from './report_panel.js';
 import { Review } from './review.js';
+import { connectReviewKeys } from './review_keys.js';
+import { showReviewPanel, shownMove } from './review_panel.js';
+import { SelfPlay } from './self_play.js';
+import { connectSettings, reloadSettings, settings, showLevelFields } from './settings.js';
+import { forbiddenText, noWinText, resultText, showStatus } from './status_text.js';
 import * as storage from './storage.js';
+import { GameTree } from './variations.js';
+import { connectZoom } from './zoom.js';
 
-const page = Object.fromEntries(
-  [
-    'board',
-    'status',
-    'try-again',
-    'announcer',
-    'level',
-    'first-player',
-    'level-note',
-    'new-game',
-    'undo',
-    'hint',
-    'to-start',
-    'back',
-    'review-position',
-    'forward',
-    'to-end',
-    'line-view',
-    'line-caption',
-    'line-back',
-    'line-position',
-    'line-forward',
-    'line-close',
-    'move-list',
-    'numbers',
-    'heat-map',
-    'save-psq',
-    'save-sgf',
-    'open-record',
-    'record-file',
-    'copy-link',
-    'link',
-  ].map((id) => [
-    id.replace(/-(.)/g, (_, letter) => letter.toUpperCase()),
-    document.getElementById(id),
-  ]),
-);
+// How long a tab that took up another tab's game waits for that tab to play Orvane's move, before
+// it asks for the move itself (the other tab may have been closed): longer than any answer takes.
+const OtherTabMilliseconds = 65000;
 
-const keptSettings = storage.loadSettings();
-const settings = {
-  level: levelOf(keptSettings.level ?? DefaultLevel),
-  firstPlayer: keptSettings.firstPlayer === Brain ? Brain : Human,
-  numbers: keptSettings.numbers === true,
-  heatMap: keptSettings.heatMap === true,
-};
 const brain = new BrainClient(show);
 const review = new Review();
 const view = new BoardView(page.board, {
-  onPlay: playerPlays,
-  onPending: (x, y) => {
-    announce(`${x},${y}: tap it again to play there.`);
+  onPlay: cellTouched,
+  onPending: (x, y) => tell(`${cellName({ x, y }, naming())}: tap it again to play there.`),
+});
+const moveList = new MoveList(page.moveList, {
+  onSelect: reviewTo,
+  onLine: toggleLine,
+  onSwitch: (node) => {
+    tree.select(node);
+    gameChanged(node.path.length);
     show();
   },
 });
-const moveList = new MoveList(page.moveList, { onSelect: reviewTo, onLine: toggleLine });
+const analysis = new Analysis(brain, show);
+const forbiddenCells = new ForbiddenCells(brain, show);
+const report = new Report(analysis, show);
+const reportPanel = new ReportPanel(report, {
+  current: () => tree,
+  onMarked: (reported) => {
+    if (reported === tree) gameChanged(undefined);
+    show();
+  },
+  announce,
+});
+const editor = new BoardEditor({ onDone: setUpPosition, onChange: show, announce });
+const selfPlay = new SelfPlay(continueGame);
+const records = new RecordActions({
+  current: () => ({ tree, picture: { game: shownGame(), ...overlays(shownGame()) } }),
+  onOpen: openGame,
+  tell,
+});
+const library = new LibraryView({ onOpen: openGame, announce });
 
-let game = new Game(settings.firstPlayer);
-let previousGame = null; // the game that "New game" or an opened record replaced, for Undo
+let tree = newGameTree('orvane');
+let game = tree.game(); // the position at the end of the current line
+let previousTree = null; // the game that "New game", a set-up position or a record replaced
 let changes = 0; // counts changes of the game, so that an answer to an older position is dropped
 let waiting = null; // { text, request } while the brain works on a question
 let hint = null; // { x, y } suggested for the player, until the game changes
 let message = ''; // what the status says about the last action, until the next
+let followingOtherTab = false; // the game came from another tab, which plays Orvane's move
+let checkingForbidden = false; // a move of black's in renju waits for its forbidden cells
 
 start();
 
@@ -81,141 +89,227 @@ async function start() {
   // Opened as a file, the page cannot load its brain: the page itself says how to serve it.
   if (location.protocol === 'file:') return;
   document.body.dataset.started = 'yes';
-  page.level.value = String(settings.level);
-  page.firstPlayer.value = settings.firstPlayer;
-  page.numbers.checked = settings.numbers;
-  page.heatMap.checked = settings.heatMap;
+  connectSettings(show);
   connectControls();
-
-  const keptGame = storage.loadGame();
-  if (keptGame instanceof Error) message = `A new game: ${keptGame.message}.`;
-  else if (keptGame) game = keptGame;
-  const previous = storage.loadPreviousGame();
-  previousGame = previous instanceof Game ? previous : null;
-  openLink();
-  review.follow(game.moves.length);
+  connectZoom();
+  const kept = storage.loadGame();
+  if (kept instanceof Error) message = `A new game: ${kept.message}.`;
+  else if (kept) tree = kept;
+  previousTree = storage.loadPreviousGame();
+  game = tree.game();
+  review.restore(storage.loadReviewPlace(), tree.line.length, (index) =>
+    tree.line[index].answer ? tree.line[index].answer.line.length : 0,
+  );
+  records.openLink();
+  storage.followOtherTabs({ onGame: followOtherTab, onSettings: settingsChangedElsewhere });
   show();
 
-  if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('service_worker.js').catch((error) => {
-      console.warn(`The page will not work offline: ${error.message}`);
-    });
-  }
+  keepForOffline();
   await brain.load();
   if (brain.state === 'failed') announce(brain.problem);
   continueGame();
 }
 
 function connectControls() {
-  page.level.addEventListener('change', () => saveSetting('level', levelOf(page.level.value)));
-  page.firstPlayer.addEventListener('change', () =>
-    saveSetting('firstPlayer', page.firstPlayer.value),
-  );
-  page.numbers.addEventListener('change', () => saveSetting('numbers', page.numbers.checked));
-  page.heatMap.addEventListener('change', () => saveSetting('heatMap', page.heatMap.checked));
-  page.newGame.addEventListener('click', newGame);
-  page.undo.addEventListener('click', undo);
-  page.hint.addEventListener('click', askForHint);
-  page.tryAgain.addEventListener('click', tryAgain);
-  page.toStart.addEventListener('click', () => reviewTo(0));
-  page.back.addEventListener('click', () => reviewBy(-1));
-  page.forward.addEventListener('click', () => reviewBy(1));
-  page.toEnd.addEventListener('click', () => reviewTo(Infinity));
-  page.lineBack.addEventListener('click', () => stepLine(-1));
-  page.lineForward.addEventListener('click', () => stepLine(1));
-  page.lineClose.addEventListener('click', () => toggleLine(review.line.move));
-  page.savePsq.addEventListener('click', () => saveRecord('psq'));
-  page.saveSgf.addEventListener('click', () => saveRecord('sgf'));
-  page.openRecord.addEventListener('click', () => page.recordFile.click());
-  page.recordFile.addEventListener('change', openRecordFile);
-  page.copyLink.addEventListener('click', copyLink);
-  window.addEventListener('hashchange', () => {
-    openLink();
+  const steps = {
+    toStart: () => reviewTo(0),
+    back: () => reviewBy(-1),
+    forward: () => reviewBy(1),
+    toEnd: () => reviewTo(Infinity),
+  };
+  connectReviewKeys(steps);
+  const clicks = {
+    ...steps,
+    newGame,
+    undo,
+    hint: askForHint,
+    tryAgain,
+    lineBack: () => stepLine(-1),
+    lineForward: () => stepLine(1),
+    lineClose: () => toggleLine(review.line.move),
+    promoteLine,
+    deleteLine,
+    analyse: () => {
+      analysis.toggle();
+      show();
+    },
+    editBoard: () => editor.open(shownGame()),
+  };
+  for (const [id, action] of Object.entries(clicks)) page[id].addEventListener('click', action);
+  page.mode.addEventListener('change', modeChanged);
+  page.analysisLine.addEventListener('change', show);
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden) return;
+    followingOtherTab = false;
     continueGame();
   });
-  document.addEventListener('keydown', reviewKey);
 }
 
-function saveSetting(name, value) {
-  settings[name] = value;
-  storage.saveSettings(settings);
+function settingsChangedElsewhere() {
+  reloadSettings();
   show();
 }
 
-// The game changed: keep it, drop what belonged to the old position, follow it on the board.
-function gameChanged({ keepReviewPlace = false } = {}) {
+// The game's tree changed (or its current line): keep it, drop what belonged to the old position,
+// and show `shown` moves of the line (null: the game as it stands; undefined: where the player was
+// looking, as far as it still fits).
+function gameChanged(shown = null) {
   changes++;
   hint = null;
-  storage.saveGame(game);
-  review.follow(game.moves.length, { keepPlace: keepReviewPlace });
+  followingOtherTab = false;
+  game = tree.game();
+  storage.saveGame(tree);
+  review.follow(tree.line.length, { keepPlace: shown === undefined });
+  if (shown !== null && shown !== undefined) review.goTo(shown);
+  keepFinishedGame(tree, (kept) => {
+    if (kept === tree) storage.saveGame(tree);
+    library.refresh();
+  });
 }
 
-function replaceGame(newGame) {
-  if (game.moves.length > 0) {
-    previousGame = game;
-    storage.savePreviousGame(game);
+function replaceGame(newTree) {
+  if (tree.root.children.length > 0 || tree.game(0).stoneCount > 0) {
+    previousTree = tree;
+    storage.savePreviousGame(tree);
   }
-  game = newGame;
+  tree = newTree;
+  selfPlay.stop();
   gameChanged();
 }
 
-function playerPlays(x, y) {
-  if (!review.isLive) {
-    message = 'You are looking back at the game: go to its last move (End) to play on.';
-    announce(message);
-  } else if (brain.state !== 'ready' || waiting || game.isOver || game.playerToMove !== Human) {
-    return;
-  } else if (!game.isEmpty(x, y)) {
-    announce(`${x},${y} is taken.`);
-    return;
-  } else {
-    message = '';
-    game.play(x, y);
-    gameChanged();
-    if (game.isOver) announce(resultText());
+// Another tab changed the kept game: this one follows it, and leaves Orvane's move to that tab.
+function followOtherTab() {
+  const kept = storage.loadGame();
+  if (!(kept instanceof GameTree) || JSON.stringify(kept) === JSON.stringify(tree)) return;
+  previousTree = storage.loadPreviousGame();
+  tree = kept;
+  changes++;
+  hint = null;
+  game = tree.game();
+  review.follow(tree.line.length, { keepPlace: true });
+  followingOtherTab = true;
+  const at = changes;
+  setTimeout(() => {
+    if (changes !== at) return;
+    followingOtherTab = false;
     continueGame();
-  }
-  show();
+  }, OtherTabMilliseconds);
+  tell('The game was changed in another tab of this page: this tab shows it as it is now.');
 }
 
-// Asks the brain for its move whenever it is Orvane's turn in the game as it stands.
+// Where the player is looking: the position after `review.shown` moves of the current line.
+function shownGame() {
+  return review.isLive ? game : game.upTo(review.shown);
+}
+
+// Whether the player may play on `position`, the position shown: while looking back any side may
+// start a side line; at the end of the line only a side that a person plays.
+function mayPlayOn(position) {
+  // Renju's forbidden cells are the brain's to find.
+  const brainNeeded = modeOf(tree.players) !== 'twoPlayers' || position.rule === 'renju';
+  if (editor.isOpen || (brainNeeded && brain.state !== 'ready') || waiting || position.isOver)
+    return false;
+  return !review.isLive || tree.players[position.colourToMove] === Human;
+}
+
+async function cellTouched(x, y) {
+  if (editor.isOpen) {
+    editor.touch(x, y, naming());
+    return;
+  }
+  const position = shownGame();
+  if (!mayPlayOn(position) || checkingForbidden) return;
+  if (!position.isEmpty(x, y)) {
+    announce(`${cellName({ x, y }, naming())} is taken.`);
+    return;
+  }
+  // In renju black's move is checked first: a forbidden cell is refused with its reason.
+  if (ForbiddenCells.apply(position)) {
+    checkingForbidden = true;
+    const cells = await forbiddenCells.of(position).finally(() => (checkingForbidden = false));
+    const forbidden = cells.find((cell) => cell.x === x && cell.y === y);
+    if (shownGame().key !== position.key) return;
+    if (forbidden) return tell(forbiddenText({ x, y }, forbidden.reason, naming()));
+  }
+  message = '';
+  const node = tree.play(review.shown, x, y);
+  gameChanged(node.path.length === tree.line.length ? null : node.path.length);
+  announceOutcome('');
+  show();
+  continueGame();
+}
+
+// Tells how the move just played at the end of the line stands: `words` (what was played), then
+// the result, or why a row of five or more did not win.
+function announceOutcome(words) {
+  if (!review.isLive) return announce(words);
+  const outcome = game.isOver ? resultText(game, tree.players) : noWinText(game);
+  if (game.noWin) message = outcome;
+  announce([words, outcome].filter(Boolean).join(' '));
+}
+
+// Whether it is Orvane's turn at the end of the current line (when it plays itself, at the
+// player's word).
+function orvaneMayMove() {
+  const selfPlaying = modeOf(tree.players) === 'selfPlay';
+  return (
+    !game.isOver && tree.players[game.colourToMove] === Brain && (!selfPlaying || selfPlay.mayMove)
+  );
+}
+
+// Asks the brain for Orvane's move whenever it may move.
 async function continueGame() {
-  if (brain.state !== 'ready' || waiting || game.isOver || game.playerToMove !== Brain) return;
-  const answer = await ask('Orvane is thinking…', game.moveText);
+  if (brain.state !== 'ready' || waiting || editor.isOpen || followingOtherTab || !orvaneMayMove())
+    return;
+  const colour = game.colourToMove;
+  const selfPlaying = modeOf(tree.players) === 'selfPlay';
+  if (selfPlaying) selfPlay.moving();
+  const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
+  const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
+  const answer = await ask(thinking, game, level);
   if (!answer) return;
   if (!game.isEmpty(answer.x, answer.y)) {
     message = `Orvane answered ${answer.x},${answer.y}, which is not an empty cell.`;
     console.error(message);
   } else {
-    game.play(answer.x, answer.y, answer);
-    gameChanged({ keepReviewPlace: true });
-    announce(`Orvane plays ${answer.x},${answer.y}.${game.isOver ? ` ${resultText()}` : ''}`);
+    const { milliseconds, ...kept } = answer;
+    tree.play(tree.line.length, answer.x, answer.y, { answer: kept, milliseconds });
+    gameChanged(undefined);
+    announceOutcome(`Orvane plays ${cellName(answer, naming())}.`);
+    if (selfPlaying) selfPlay.moved(game.isOver);
   }
   show();
 }
 
 async function askForHint() {
-  if (!mayPlay()) return;
-  const answer = await ask('Orvane is looking for a move for you…', game.stonesSeenBy(Human));
+  if (!mayAskForHint()) return;
+  const position = game;
+  const answer = await ask('Orvane is looking for a move for you…', position, settings.level);
   if (!answer) return;
-  hint = { x: answer.x, y: answer.y };
-  message = `Hint: Orvane would play ${answer.x},${answer.y} for you (${verdictWords({ answer }, false)}).`;
+  hint = { x: answer.x, y: answer.y, label: 'hint' };
+  message = `Hint: Orvane would play ${cellName(answer, naming())} for you (${verdictWords(answer, position)}).`;
   announce(message);
   show();
 }
 
-// The brain's answer for `position`, with the level it was asked at; null when the game changed
-// meanwhile (the game as it now stands is taken up instead) or the brain failed (the status then
-// says so, with "Try again").
-async function ask(text, position) {
+function mayAskForHint() {
+  return review.isLive && mayPlayOn(game);
+}
+
+// The brain's answer for the side to move in `position` (a Game) at `level`, with the level and the
+// milliseconds it took; null when the game changed meanwhile (the game as it now stands is taken up
+// instead) or the brain failed (the status then says so, with "Try again").
+async function ask(text, position, level) {
   const asked = changes;
-  const level = levelOf(settings.level);
   const request = {};
   waiting = { text, request };
   show();
+  const started = performance.now();
   try {
-    const answer = await brain.move(position, { level });
-    return asked === changes ? { ...answer, level } : null;
+    const stones = position.stonesSeenBy(position.colourToMove);
+    const answer = await brain.move(stones, { level, size: position.size, rule: position.rule });
+    const milliseconds = Math.round(performance.now() - started);
+    return asked === changes ? { ...answer, level, milliseconds } : null;
   } catch (error) {
     if (!(error instanceof BrainFailure)) throw error;
     announce(error.message);
@@ -235,28 +329,64 @@ async function tryAgain() {
 }
 
 function newGame() {
-  replaceGame(new Game(settings.firstPlayer));
-  message = previousGame ? 'A new game. Undo brings back the game before.' : '';
+  replaceGame(newGameTree(page.mode.value));
+  message = previousTree ? 'A new game. Undo brings back the game before.' : '';
   show();
   continueGame();
 }
 
-// Takes back the player's last move and Orvane's answer to it; with no move of the player's left,
-// brings back the game that "New game" or an opened record replaced.
+// Who plays changes at once, in the game as it stands: against Orvane, the player takes the side
+// to move.
+function modeChanged() {
+  tree.players = playersFor(page.mode.value, game.colourToMove);
+  selfPlay.stop();
+  gameChanged(undefined);
+  message = '';
+  show();
+  continueGame();
+}
+
+// Takes back the player's last move and Orvane's answer to it (or, without Orvane, the last move);
+// with no move played here left, brings back the game that "New game", a set-up position or an
+// opened record replaced.
 function undo() {
   message = '';
-  if (game.moves.some((move) => move.player === Human)) {
-    if (game.lastMove.player === Brain) game.takeBackLast();
-    game.takeBackLast();
+  selfPlay.stop();
+  const count = movesToTakeBack(tree.line, tree.players);
+  if (count > 0) {
+    for (let index = 0; index < count; index++) tree.takeBackLast();
     gameChanged();
-  } else if (previousGame) {
-    game = previousGame;
-    previousGame = null;
+  } else if (previousTree) {
+    tree = previousTree;
+    previousTree = null;
     storage.savePreviousGame(null);
     gameChanged();
     announce('The game before was brought back.');
   }
   show();
+  continueGame();
+}
+
+// The game of a record, a link or the library replaces the game; from a record or a link the player
+// takes the side to move.
+function openGame(opened, what) {
+  if (opened.libraryId === null)
+    opened.players = playersFor(page.mode.value, opened.game().colourToMove);
+  replaceGame(opened);
+  const moves = `${tree.line.length} ${tree.line.length === 1 ? 'move' : 'moves'}`;
+  const ending = game.isOver ? resultText(game, tree.players) : 'You play the side to move.';
+  tell(
+    `${what}: ${moves}. ${modeOf(tree.players) === 'orvane' || game.isOver ? ending : ''}`.trim(),
+  );
+  continueGame();
+}
+
+// A position set up in the editor: a new game from it, in which the player takes the side to move.
+function setUpPosition(start) {
+  replaceGame(new GameTree({ start, players: playersFor(page.mode.value, start.first) }));
+  tell(
+    `The position is set up, ${start.first} to move.${previousTree ? ' Undo brings back the game before.' : ''}`,
+  );
   continueGame();
 }
 
@@ -275,7 +405,7 @@ function reviewBy(delta) {
 function toggleLine(index) {
   message = '';
   if (review.line?.move === index) review.closeLine();
-  else review.showLine(index, game.moves[index].answer.line.length);
+  else review.showLine(index, tree.line[index].answer.line.length);
   show();
 }
 
@@ -284,227 +414,96 @@ function stepLine(delta) {
   show();
 }
 
-// ← and → step through the game, Home and End go to its ends, wherever the focus is but on the
-// board (where the arrows move the cursor) and in fields that use them.
-function reviewKey(event) {
-  if (
-    event.target.closest?.('#board, input, select, textarea') ||
-    event.altKey ||
-    event.ctrlKey ||
-    event.metaKey
-  )
-    return;
-  const moves = {
-    ArrowLeft: () => reviewBy(-1),
-    ArrowRight: () => reviewBy(1),
-    Home: () => reviewTo(0),
-    End: () => reviewTo(Infinity),
+function promoteLine() {
+  const move = shownMove(tree, review);
+  if (!move || tree.isOnMainLine(move)) return;
+  tree.promote(move);
+  gameChanged(undefined);
+  tell('This line is now the main line.');
+}
+
+// Deletes the side line that holds the move shown, from where it leaves the line it branches off.
+function deleteLine() {
+  const move = shownMove(tree, review);
+  if (!move || tree.isOnMainLine(move)) return;
+  const first = move.path.findLast((node) => node.parent.children[0] !== node);
+  tree.remove(first);
+  gameChanged(first.path.length - 1);
+  tell(`The side line from move ${first.path.length} is deleted.`);
+}
+
+// How cells are named: in the player's style, on the game's board.
+function naming() {
+  return { style: settings.coordinates, size: game.size };
+}
+
+function tell(text) {
+  message = text;
+  announce(text);
+  show();
+}
+
+// What lies over the stones of `position`, the position shown (nothing while a position is set up).
+function overlays(position) {
+  if (editor.isOpen) return { naming: naming() };
+  return {
+    ...boardOverlays({
+      position,
+      tree,
+      game,
+      review,
+      hint,
+      answer: analysis.isOn ? analysis.answerFor(position) : null,
+      analysisLine: page.analysisLine.checked,
+      settings,
+    }),
+    naming: naming(),
   };
-  if (!moves[event.key]) return;
-  event.preventDefault();
-  moves[event.key]();
-}
-
-// A game from a record or a link: the player takes the side to move.
-function gameFromCells(cells) {
-  const opened = Game.replay(cells, cells.length % 2 === 0 ? Human : Brain);
-  opened.recordMoves = cells.length;
-  return opened;
-}
-
-// What an opened game's status says: how many moves, and how it stands.
-function openedText(cells) {
-  const ending = game.isOver ? ` ${resultText()}` : ' You play the side to move.';
-  return `${cells.length} moves.${ending}`;
-}
-
-function openLink() {
-  let cells;
-  try {
-    cells = readLink(decodeURIComponent(location.hash.slice(1)));
-  } catch (error) {
-    cells = error;
-  }
-  if (cells === null) return;
-  // Opened once: a reload goes on with the game as it is kept, not the link's.
-  history.replaceState(null, '', location.pathname + location.search);
-  if (cells instanceof Error) {
-    message = `The link's game could not be opened. ${cells.message}`;
-  } else {
-    replaceGame(gameFromCells(cells));
-    message = `The game from the link: ${openedText(cells)}`;
-  }
-  announce(message);
-  show();
-}
-
-async function openRecordFile() {
-  const file = page.recordFile.files[0];
-  page.recordFile.value = '';
-  if (!file) return;
-  try {
-    const record = readRecord(await file.text());
-    replaceGame(gameFromCells(record.cells));
-    const others = record.gameCount > 1 ? ` (the first of its ${record.gameCount} games)` : '';
-    message = `Opened ${file.name}${others}: ${openedText(record.cells)}`;
-  } catch (error) {
-    message = `${file.name} was not opened. ${error.message}`;
-  }
-  announce(message);
-  show();
-  continueGame();
-}
-
-function saveRecord(format) {
-  const names =
-    game.colourOf(Human) === 'black'
-      ? { black: 'You', white: 'Orvane' }
-      : { black: 'Orvane', white: 'You' };
-  const stamp = new Date();
-  const answerOf = (index) => game.moves[index].answer;
-  const text =
-    format === 'psq'
-      ? writePsq(game.moves, {
-          ...names,
-          milliseconds: (index) => Math.round((answerOf(index)?.seconds ?? 0) * 1000),
-        })
-      : writeSgf(game.moves, {
-          ...names,
-          date: stamp.toISOString().slice(0, 19).replace('T', ' ').replaceAll('-', '.'),
-          winner: game.winner === null ? null : game.colourOf(game.winner),
-          comment: (index) => (answerOf(index) ? figures(game.moves[index]) : ''),
-        });
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
-  link.download = `orvane-${stamp.toISOString().slice(0, 16).replace(/[-:]/g, '').replace('T', '-')}.${format}`;
-  link.click();
-  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-}
-
-async function copyLink() {
-  try {
-    await navigator.clipboard.writeText(page.link.value);
-    message = 'The link is copied.';
-  } catch {
-    page.link.select();
-    message = 'The link is selected: copy it from the field.';
-  }
-  announce(message);
-  show();
-}
-
-function mayPlay() {
-  return (
-    review.isLive &&
-    brain.state === 'ready' &&
-    !waiting &&
-    !game.isOver &&
-    game.playerToMove === Human
-  );
-}
-
-function resultText() {
-  if (game.wonInRecord) return `${capitalised(game.colourOf(game.winner))} wins: five in a row.`;
-  if (game.winner === Human) return 'You win: five in a row!';
-  if (game.winner === Brain) return 'Orvane wins: five in a row.';
-  return 'Draw: the board is full.';
-}
-
-function statusText() {
-  if (brain.state === 'loading') return 'Loading the brain…';
-  if (waiting) return waiting.text;
-  if (brain.state === 'failed')
-    return `${brain.problem} The board takes no moves until the brain is back.`;
-  if (message) return message;
-  if (review.line)
-    return `Orvane's line for move ${review.line.move + 1}, shown on the position before it.`;
-  if (!review.isLive)
-    return `Move ${review.shown} of ${review.total}: go to the last move (End) to play on.`;
-  if (game.isOver) return resultText();
-  return `Your move, you play ${game.colourOf(Human)}.`;
-}
-
-function capitalised(word) {
-  return word[0].toUpperCase() + word.slice(1);
-}
-
-// Speaks `text` through the live region; emptied first, so that the same words are heard again.
-function announce(text) {
-  page.announcer.textContent = '';
-  setTimeout(() => {
-    page.announcer.textContent = text;
-  }, 50);
 }
 
 function show() {
-  const shown = review.isLive ? game : game.upTo(review.shown);
-  const canPlay = mayPlay();
+  const shown = editor.isOpen ? editor.position : shownGame();
+  // Not the position that Orvane is about to answer: its answer tells the same.
+  if (!editor.isOpen && !(review.isLive && orvaneMayMove())) analysis.follow(shown);
+  const canPlay = mayPlayOn(shown);
+  view.setBoard(naming());
   view.show(shown, {
-    playable: (x, y) => canPlay && game.isEmpty(x, y),
-    hint: review.isLive ? hint : null,
-    ghosts: lineGhosts(),
-    heat: settings.heatMap ? heatCells() : [],
-    // While Orvane's line is shown, its numbers are the only ones on the board.
-    numbers: settings.numbers && !review.line,
+    playable: (x, y) => canPlay && shown.isEmpty(x, y),
+    forbidden: editor.isOpen ? [] : (forbiddenCells.known(shown) ?? []),
+    ...overlays(shown),
   });
-  page.board.dataset.humanColour = game.colourOf(Human);
-  page.board.classList.toggle('waiting', !canPlay);
+  page.gameWords.textContent = gameWords(shown.start);
+  page.board.dataset.toMove = shown.colourToMove;
+  page.board.classList.toggle('waiting', !canPlay && !editor.isOpen);
 
-  const busy = brain.state === 'loading' || waiting !== null;
-  page.status.classList.toggle('busy', busy);
-  page.status.dataset.winner =
-    review.isLive && !busy && !game.wonInRecord ? (game.winner ?? '') : '';
-  page.status.textContent = statusText();
-  page.tryAgain.hidden = brain.state !== 'failed';
-  page.undo.disabled = !game.moves.some((move) => move.player === Human) && !previousGame;
-  page.hint.disabled = !canPlay;
+  const mode = modeOf(tree.players);
+  showStatus({
+    brain,
+    waiting,
+    message,
+    editing: editor.isOpen,
+    review,
+    game,
+    players: tree.players,
+    running: selfPlay.isRunning,
+  });
+  page.undo.disabled =
+    editor.isOpen || (movesToTakeBack(tree.line, tree.players) === 0 && !previousTree);
+  page.hint.disabled = !mayAskForHint();
+  page.mode.value = mode;
+  showLevelFields(mode);
+  selfPlay.show(mode === 'selfPlay', brain.state === 'ready' && !game.isOver && !editor.isOpen);
 
-  page.toStart.disabled = page.back.disabled = review.shown === 0 && !review.line;
-  page.forward.disabled = page.toEnd.disabled = review.isLive;
-  page.reviewPosition.textContent = `${review.shown} / ${review.total}`;
-  page.lineView.hidden = review.line === null;
-  if (review.line) {
-    const move = game.moves[review.line.move];
-    page.lineCaption.textContent = `Orvane's line for move ${review.line.move + 1} (${move.x},${move.y}): ${verdictWords(move, false)}.`;
-    page.linePosition.textContent = `${review.line.step} / ${review.line.length}`;
-  }
-  moveList.show(game, review.shown, review.line?.move ?? null);
-  showLevelNote();
-  page.link.value = `${location.origin}${location.pathname}#${writeLink(game.moves)}`;
-}
-
-// Orvane's line, laid on the position before its move: numbered see-through stones, Orvane's
-// colour first, then the sides in turn.
-function lineGhosts() {
-  if (!review.line) return [];
-  const move = game.moves[review.line.move];
-  const colours = [game.colourOf(Brain), game.colourOf(Human)];
-  return move.answer.line
-    .slice(0, review.line.step)
-    .map(({ x, y }, index) => ({ x, y, colour: colours[index % 2], number: index + 1 }));
-}
-
-// The candidates that Orvane weighed for the move in focus: the one whose line is shown, or else
-// its last move on the board; the warmest is the highest total.
-function heatCells() {
-  const upTo = review.line ? review.line.move + 1 : review.shown;
-  const move = game.moves.slice(0, upTo).findLast((candidate) => candidate.answer);
-  const candidates = move?.answer.candidates ?? [];
-  if (candidates.length === 0) return [];
-  const totals = candidates.map(({ total }) => total);
-  const [low, high] = [Math.min(...totals), Math.max(...totals)];
-  return candidates.map(({ x, y, total }) => ({
-    x,
-    y,
-    total,
-    strength: high === low ? 1 : 0.2 + (0.8 * (total - low)) / (high - low),
-  }));
-}
-
-// Says when the brain's budget searched Orvane's last move less deeply than the level asks.
-function showLevelNote() {
-  const index = game.moves.findLastIndex((move) => move.answer);
-  const note = index < 0 ? '' : depthNote(game.moves[index], index);
-  page.levelNote.hidden = note === '';
-  page.levelNote.textContent = note ? `Orvane's last move: ${note}.` : '';
+  showReviewPanel(review, tree, game, naming());
+  moveList.show(tree, game, {
+    shown: review.shown,
+    lineMove: review.line?.move ?? null,
+    naming: naming(),
+  });
+  showAnalysis(analysis, shown, { naming: naming(), editing: editor.isOpen });
+  reportPanel.show(tree);
+  page.editBoard.disabled = page.newGame.disabled = editor.isOpen;
+  showLevelNote(tree, game);
+  page.link.value = records.linkTo(shownGame());
+  storage.saveReviewPlace(review.place);
 }

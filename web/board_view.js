@@ -1,16 +1,28 @@
-// The board on the page: 20 × 20 cells with their coordinates on all four edges, the stones, the
-// last move's mark, the winning line, and what is laid over them (a hint, Orvane's line as numbered
-// see-through stones, the heat map of its candidates). It is one tab stop: the arrow keys move a
-// cursor and Enter or Space plays. A touch shows the stone first and a second touch on the same
-// cell plays it, so that a slip of the finger on a small cell is not a move.
-import { BoardSide } from './game.js';
+// The board on the page: its cells with their coordinates on all four edges, the stones, the
+// last move's mark, the winning line, and what is laid over them (a hint or Orvane's move in an
+// analysis, Orvane's line as numbered see-through stones, the heat map of its candidates, the
+// report's marks). It is one tab stop: the arrow keys move a cursor and Enter or Space plays. A
+// touch shows the stone first and a second touch on the same cell plays it, so that a slip of the
+// finger on a small cell is not a move.
+import { boardDescription, cellName, columnLabel, rowLabel } from './coordinates.js';
 
-// The rows and columns whose crossings carry a dot, to help the eye find its way.
-const StarPoints = [4, BoardSide - 5];
+// The rows and columns whose crossings carry a dot, to help the eye find its way: near the corners
+// and, on a board with a middle row, in its centre.
+export function starPoints(size) {
+  const corner = size >= 20 ? 4 : 3;
+  const lines = size < 9 ? [] : [corner, size - 1 - corner];
+  const points = lines.flatMap((x) => lines.map((y) => ({ x, y })));
+  if (size % 2 === 1 && size >= 9) points.push({ x: (size - 1) / 2, y: (size - 1) / 2 });
+  return points;
+}
 
 export class BoardView {
+  #container;
   #cells = [];
-  #cursor = { x: 9, y: 9 };
+  #columnLabels = [];
+  #rowLabels = [];
+  #naming = { style: null, size: null };
+  #cursor = { x: 0, y: 0 };
   #pending = null; // the cell a first touch showed, waiting for the second
   #playable = () => false;
   #onPlay;
@@ -20,30 +32,9 @@ export class BoardView {
   // `onPlay(x, y)` is called when the player plays a cell: a click, a second touch, Enter or
   // Space; `onPending(x, y)` when a first touch shows a stone.
   constructor(container, { onPlay, onPending }) {
+    this.#container = container;
     this.#onPlay = onPlay;
     this.#onPending = onPending;
-    container.replaceChildren();
-    const corner = () => container.appendChild(hiddenSpan(''));
-    const columnLabels = () => {
-      for (let x = 0; x < BoardSide; x++) container.appendChild(hiddenSpan(x, 'label column'));
-    };
-
-    corner();
-    columnLabels();
-    corner();
-    for (let y = 0; y < BoardSide; y++) {
-      const row = document.createElement('div');
-      row.setAttribute('role', 'row');
-      row.className = 'row';
-      row.appendChild(hiddenSpan(y, 'label row'));
-      for (let x = 0; x < BoardSide; x++) row.appendChild(this.#cell(x, y));
-      row.appendChild(hiddenSpan(y, 'label row'));
-      container.appendChild(row);
-    }
-    corner();
-    columnLabels();
-    corner();
-
     container.addEventListener('pointerdown', (event) => {
       this.#lastPointer = event.pointerType;
     });
@@ -54,58 +45,121 @@ export class BoardView {
     container.addEventListener('keydown', (event) => this.#key(event));
   }
 
-  // Shows `game` with what lies over it:
+  // Makes the board `naming.size` cells wide, its cells named and its edges labelled by `naming`
+  // (see coordinates.js); a board of another size is built anew, with the cursor in its centre.
+  setBoard(naming) {
+    if (naming.size !== this.#naming.size) this.#build(naming.size);
+    if (naming.style === this.#naming.style && naming.size === this.#naming.size) return;
+    this.#naming = naming;
+    this.#columnLabels.forEach((label, index) => {
+      label.textContent = columnLabel(index % naming.size, naming);
+    });
+    this.#rowLabels.forEach((labels, y) => {
+      for (const label of labels) label.textContent = rowLabel(y, naming);
+    });
+    this.#container.setAttribute(
+      'aria-label',
+      `Board, ${naming.size} by ${naming.size}: ${boardDescription(naming)}`,
+    );
+  }
+
+  #build(size) {
+    const container = this.#container;
+    container.replaceChildren();
+    // The page's layout sizes the cells from the board's side.
+    document.documentElement.style.setProperty('--side', size);
+    this.#cells = [];
+    this.#columnLabels = [];
+    this.#rowLabels = [];
+    this.#pending = null;
+    this.#cursor = { x: Math.floor((size - 1) / 2), y: Math.floor((size - 1) / 2) };
+    const stars = new Set(starPoints(size).map(({ x, y }) => x + size * y));
+    const corner = () => container.appendChild(hiddenSpan('corner'));
+    const columnLabels = () => {
+      for (let x = 0; x < size; x++)
+        this.#columnLabels.push(container.appendChild(hiddenSpan('label column')));
+    };
+
+    corner();
+    columnLabels();
+    corner();
+    for (let y = 0; y < size; y++) {
+      const row = document.createElement('div');
+      row.setAttribute('role', 'row');
+      row.className = 'row';
+      const labels = [hiddenSpan('label row'), hiddenSpan('label row')];
+      this.#rowLabels.push(labels);
+      row.appendChild(labels[0]);
+      for (let x = 0; x < size; x++) row.appendChild(this.#cell(x, y, size, stars));
+      row.appendChild(labels[1]);
+      container.appendChild(row);
+    }
+    corner();
+    columnLabels();
+    corner();
+  }
+
+  // Shows `game` (a Game) with what lies over it:
   // - playable(x, y): whether the player may play that cell now;
-  // - hint: a cell Orvane suggests, or null;
+  // - hint: { x, y, label } a cell Orvane suggests (a hint, or its move in an analysis), or null;
   // - ghosts: see-through stones [{ x, y, colour, number }] (Orvane's line);
   // - heat: [{ x, y, total, strength }] with strength from 0 to 1 (Orvane's candidates);
+  // - marks: [{ x, y, kind: 'marked' | 'better', label }] (the report's marks);
+  // - forbidden: [{ x, y, reason }] black's forbidden cells in renju;
   // - numbers: whether stones carry their move numbers.
-  show(game, { playable, hint = null, ghosts = [], heat = [], numbers = false }) {
+  show(game, options) {
+    const { playable, hint = null, ghosts = [], heat = [], marks = [], forbidden = [] } = options;
+    const numbers = options.numbers ?? false;
     this.#playable = playable;
     if (this.#pending && !playable(this.#pending.x, this.#pending.y)) this.#pending = null;
     const last = game.lastMove;
-    const winning = new Set(game.winningCells.map(({ x, y }) => x + BoardSide * y));
-    const moveNumbers = new Map(
-      game.moves.map(({ x, y }, index) => [x + BoardSide * y, index + 1]),
-    );
-    const ghostAt = new Map(ghosts.map((ghost) => [ghost.x + BoardSide * ghost.y, ghost]));
-    const heatAt = new Map(heat.map((entry) => [entry.x + BoardSide * entry.y, entry]));
+    const size = game.size;
+    const at = (list) => new Map(list.map((entry) => [entry.x + size * entry.y, entry]));
+    const winning = new Set(game.winningCells.map(({ x, y }) => x + size * y));
+    const moveNumbers = new Map(game.moves.map(({ x, y }, index) => [x + size * y, index + 1]));
+    const [ghostAt, heatAt, markAt, forbiddenAt] = [at(ghosts), at(heat), at(marks), at(forbidden)];
 
     this.#cells.forEach((cell, index) => {
-      const x = index % BoardSide;
-      const y = Math.floor(index / BoardSide);
-      const owner = game.owners[index];
-      const colour = owner === null ? '' : game.colourOf(owner);
+      const x = index % size;
+      const y = Math.floor(index / size);
+      const colour = game.colours[index] ?? '';
       const ghost = ghostAt.get(index);
-      const warmth = owner === null ? heatAt.get(index) : undefined;
+      const warmth = colour === '' ? heatAt.get(index) : undefined;
+      const mark = markAt.get(index);
+      const banned = colour === '' ? forbiddenAt.get(index) : undefined;
       const isHint = hint !== null && hint.x === x && hint.y === y;
       const isPending = this.#pending !== null && this.#pending.x === x && this.#pending.y === y;
+      const isLast = last !== null && last.x === x && last.y === y;
 
       cell.dataset.stone = colour;
       cell.dataset.ghost = ghost?.colour ?? '';
-      cell.classList.toggle('last', last !== null && last.x === x && last.y === y);
+      cell.dataset.mark = mark?.kind ?? '';
+      cell.dataset.forbidden = banned?.reason ?? '';
+      cell.classList.toggle('last', isLast);
       cell.classList.toggle('winning', winning.has(index));
-      cell.classList.toggle('playable', playable(x, y));
+      cell.classList.toggle('playable', playable(x, y) && !banned);
       cell.classList.toggle('hinted', isHint);
       cell.classList.toggle('pending', isPending);
       cell.classList.toggle('heat', warmth !== undefined);
       cell.style.setProperty('--strength', warmth?.strength ?? 0);
-      const stoneText = owner !== null ? (numbers ? moveNumbers.get(index) : '') : warmth?.total;
+      const stoneText = colour !== '' ? (numbers ? moveNumbers.get(index) : '') : warmth?.total;
       cell.firstChild.textContent = ghost ? '' : (stoneText ?? '');
       cell.lastChild.textContent = ghost ? ghost.number : '';
 
-      const state = [`${x},${y}`, colour ? `${colour} stone` : 'empty'];
-      if (last !== null && last.x === x && last.y === y) state.push('last move');
+      const state = [cellName({ x, y }, this.#naming), colour ? `${colour} stone` : 'empty'];
+      if (isLast) state.push('last move');
       if (winning.has(index)) state.push('in the five');
       if (ghost) state.push(`line stone ${ghost.number}, ${ghost.colour}`);
       if (warmth) state.push(`candidate, total ${warmth.total}`);
-      if (isHint) state.push('hint');
+      if (mark) state.push(mark.label);
+      if (banned) state.push(`forbidden to black: ${banned.reason.replace('-', ' ')}`);
+      if (isHint) state.push(hint.label);
       if (isPending) state.push('shown, tap again to play');
       cell.setAttribute('aria-label', state.join(', '));
     });
   }
 
-  #cell(x, y) {
+  #cell(x, y, size, stars) {
     const cell = document.createElement('div');
     cell.setAttribute('role', 'gridcell');
     cell.className = 'cell';
@@ -113,10 +167,10 @@ export class BoardView {
     cell.dataset.y = y;
     cell.tabIndex = x === this.#cursor.x && y === this.#cursor.y ? 0 : -1;
     if (y === 0) cell.classList.add('top');
-    if (y === BoardSide - 1) cell.classList.add('bottom');
+    if (y === size - 1) cell.classList.add('bottom');
     if (x === 0) cell.classList.add('left');
-    if (x === BoardSide - 1) cell.classList.add('right');
-    if (StarPoints.includes(x) && StarPoints.includes(y)) cell.classList.add('star');
+    if (x === size - 1) cell.classList.add('right');
+    if (stars.has(x + size * y)) cell.classList.add('star');
     const stone = document.createElement('span');
     stone.className = 'stone';
     const overlay = document.createElement('span');
@@ -144,11 +198,12 @@ export class BoardView {
   #key(event) {
     const steps = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
     const { x, y } = this.#cursor;
+    const clamp = (coordinate) => Math.min(this.#naming.size - 1, Math.max(0, coordinate));
     if (steps[event.key]) {
       const [dx, dy] = steps[event.key];
       this.#moveCursor(clamp(x + dx), clamp(y + dy), true);
     } else if (event.key === 'Home' || event.key === 'End') {
-      this.#moveCursor(event.key === 'Home' ? 0 : BoardSide - 1, y, true);
+      this.#moveCursor(event.key === 'Home' ? 0 : this.#naming.size - 1, y, true);
     } else if (event.key === 'Enter' || event.key === ' ') {
       this.#onPlay(x, y);
     } else {
@@ -159,23 +214,19 @@ export class BoardView {
   }
 
   #moveCursor(x, y, focus) {
-    this.#cells[this.#cursor.x + BoardSide * this.#cursor.y].tabIndex = -1;
+    const size = this.#naming.size;
+    this.#cells[this.#cursor.x + size * this.#cursor.y].tabIndex = -1;
     this.#cursor = { x, y };
-    const cell = this.#cells[x + BoardSide * y];
+    const cell = this.#cells[x + size * y];
     cell.tabIndex = 0;
     if (focus) cell.focus();
   }
 }
 
-function clamp(coordinate) {
-  return Math.min(BoardSide - 1, Math.max(0, coordinate));
-}
-
 // A coordinate label or a corner: seen, but not read out (every cell's name says where it is).
-function hiddenSpan(text, className = 'corner') {
+function hiddenSpan(className) {
   const span = document.createElement('span');
   span.className = className;
-  span.textContent = text;
   span.setAttribute('aria-hidden', 'true');
   return span;
 }

@@ -1,5 +1,6 @@
-// The page's hold on the brain: loads it in its worker, asks it for moves, and never leaves the
-// page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
+// The page's hold on the brain: loads it in its worker, asks it for moves and for black's
+// forbidden cells in renju (the orvane package's move() and forbidden(), under any rule and on any
+// board), and never leaves the page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
 // carries the whole position, so a new worker needs nothing else to take up the game.
 // Generous bounds: the brain spends at most a few seconds on a move, and a phone on a slow
 // network may take a while to fetch and compile the module.
@@ -27,16 +28,26 @@ export class BrainClient {
     return this.#loading;
   }
 
-  // Orvane's answer for `position` (the orvane package's move()); throws BrainFailure when the brain
-  // cannot give one, after one fresh worker has been tried.
-  async move(position, options) {
+  // Orvane's answer for `position` with `options` ({ level, size, rule, onProgress }, as the
+  // package's move() takes them); throws BrainFailure when the brain cannot give one, after one
+  // fresh worker has been tried.
+  move(position, options) {
+    return this.#ask('move', position, options);
+  }
+
+  // Black's forbidden cells in `position` under `options` ({ size, rule }): [{ x, y, reason }].
+  forbidden(position, options) {
+    return this.#ask('forbidden', position, options);
+  }
+
+  async #ask(question, position, options) {
     for (let attempt = 1; ; attempt++) {
       await this.load();
       if (!this.#worker) throw new BrainFailure(this.problem);
       const worker = this.#worker;
       try {
         return await withinTime(
-          worker.move(position, options),
+          worker[question](position, options),
           AnswerMilliseconds,
           () => `Orvane gave no answer within ${AnswerMilliseconds / 1000} seconds.`,
         );

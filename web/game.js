@@ -1,160 +1,177 @@
-// The game as the page keeps it: the stones, who played them in which order, Orvane's answer
-// behind each of its moves, and whether five or more in a row have ended it. Freestyle: a line of
-// six or more counts as five. The first player has black.
+// One line of play on the board: the board's size and the rule, the stones set up before the
+// first move (an empty board unless a position was set up), the moves in turn from there, and
+// whether a five under the rule has ended it (see rules.js). Stones are black or white; without a
+// set-up position black moves first.
+import { DefaultRule, DefaultSize, rowsThrough } from './rules.js';
 
-export const BoardSide = 20;
-export const Human = 'human';
-export const Brain = 'brain';
+export const Black = 'black';
+export const White = 'white';
+export const Colours = [Black, White];
 
-const Directions = [
-  [1, 0],
-  [0, 1],
-  [1, 1],
-  [1, -1],
-];
-
-export function isOnBoard(x, y) {
-  return (
-    Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < BoardSide && y >= 0 && y < BoardSide
-  );
+// The empty board of `size` under `rule`, black to move.
+export function emptyStart(size = DefaultSize, rule = DefaultRule) {
+  return { size, rule, black: [], white: [], first: Black };
 }
 
-export function otherPlayer(player) {
-  return player === Human ? Brain : Human;
+export function isOnBoard(x, y, size) {
+  return Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < size && y >= 0 && y < size;
+}
+
+export function otherColour(colour) {
+  return colour === Black ? White : Black;
 }
 
 export class Game {
-  constructor(firstPlayer) {
-    this.firstPlayer = firstPlayer;
-    this.owners = new Array(BoardSide * BoardSide).fill(null);
-    // Each move: { x, y, player, answer }; `answer` is the brain's answer behind one of Orvane's
-    // moves ({ depth, nodes, verdict, seconds, line, candidates }), absent otherwise.
+  // start: { size, rule, black: [{ x, y }], white: [{ x, y }], first: colour }, the board's size
+  // and the rule, the stones set up before the first move and the colour that moves first.
+  constructor(start = emptyStart()) {
+    this.start = start;
+    this.size = start.size;
+    this.rule = start.rule;
+    this.colours = new Array(this.size * this.size).fill(null);
+    // The moves in order, each an object with at least { x, y } (a move of the game's tree, with
+    // what is known about it).
     this.moves = [];
-    // How many of the first moves came from a record or a link rather than from play here.
-    this.recordMoves = 0;
     this.winner = null;
     this.winningCells = [];
+    // Why the last move's row of five or more did not win ('overline' or 'closed'), or null.
+    this.noWin = null;
+    for (const colour of Colours) {
+      for (const { x, y } of start[colour]) this.colours[x + this.size * y] = colour;
+    }
   }
 
-  // A game of `cells` played in turn from the empty board, or an Error naming the first cell that
-  // cannot be played; `where(index)` says where that cell came from, in its source's own words.
+  // A game of `moves` played in turn from `start`, or an Error naming the first stone that cannot
+  // stand; `where(index)` says where a move came from, in its source's own words.
   static replay(
-    cells,
-    firstPlayer,
-    where = (index) => `Move ${index + 1} (${cells[index].x},${cells[index].y})`,
+    start,
+    moves,
+    where = (index) => `Move ${index + 1} (${moves[index].x},${moves[index].y})`,
   ) {
-    const game = new Game(firstPlayer);
-    cells.forEach(({ x, y, answer }, index) => {
-      if (!isOnBoard(x, y)) throw new Error(`${where(index)}: that cell is off the 20 × 20 board.`);
-      if (game.winner !== null)
-        throw new Error(`${where(index)}: the game was already won by move ${index}.`);
-      if (!game.isEmpty(x, y)) throw new Error(`${where(index)}: that cell is already taken.`);
-      game.play(x, y, answer);
-    });
+    const game = Game.startingFrom(start);
+    moves.forEach((move, index) => game.playChecked(move, () => where(index)));
     return game;
   }
 
-  ownerAt(x, y) {
-    return this.owners[x + BoardSide * y];
+  // The position `start`, checked: every stone on the board, one to a cell, and no five yet.
+  static startingFrom(start) {
+    const game = new Game({ ...start, black: [], white: [] });
+    for (const colour of Colours) {
+      for (const { x, y } of start[colour]) {
+        if (!isOnBoard(x, y, game.size))
+          throw new Error(`The ${colour} stone ${x},${y} is off the board.`);
+        if (!game.isEmpty(x, y)) throw new Error(`Two stones stand on ${x},${y}.`);
+        game.colours[x + game.size * y] = colour;
+        if (game.#rowsThrough(x, y, colour).five.length > 0)
+          throw new Error(`The position already holds a five of ${colour}'s.`);
+      }
+    }
+    game.start = start;
+    return game;
+  }
+
+  // Plays `move` after checking that it may be played; `where()` names it in an Error.
+  playChecked(move, where) {
+    const { x, y } = move;
+    if (!isOnBoard(x, y, this.size))
+      throw new Error(`${where()}: that cell is off the ${this.size} × ${this.size} board.`);
+    if (this.winner !== null)
+      throw new Error(`${where()}: the game was already won by move ${this.moves.length}.`);
+    if (!this.isEmpty(x, y)) throw new Error(`${where()}: that cell is already taken.`);
+    this.play(move);
+  }
+
+  // The colour of the stone on (x, y): null for an empty cell, undefined off the board.
+  colourAt(x, y) {
+    return isOnBoard(x, y, this.size) ? this.colours[x + this.size * y] : undefined;
   }
 
   isEmpty(x, y) {
-    return isOnBoard(x, y) && this.ownerAt(x, y) === null;
+    return this.colourAt(x, y) === null;
+  }
+
+  get stoneCount() {
+    return this.start.black.length + this.start.white.length + this.moves.length;
   }
 
   get isOver() {
-    return this.winner !== null || this.moves.length === this.owners.length;
+    return this.winner !== null || this.stoneCount === this.colours.length;
   }
 
-  get playerToMove() {
-    return this.moves.length % 2 === 0 ? this.firstPlayer : otherPlayer(this.firstPlayer);
+  get colourToMove() {
+    return this.moves.length % 2 === 0 ? this.start.first : otherColour(this.start.first);
   }
 
-  colourOf(player) {
-    return player === this.firstPlayer ? 'black' : 'white';
+  // The colour of the move at `index`.
+  colourOfMove(index) {
+    return index % 2 === 0 ? this.start.first : otherColour(this.start.first);
+  }
+
+  // The position as a key: the game's rule and size, the stones and the side to move.
+  get key() {
+    const stones = this.colours.map((colour) => colour?.[0] ?? '-').join('');
+    return `${this.rule}:${this.size}:${this.colourToMove}:${stones}`;
   }
 
   get lastMove() {
     return this.moves.at(-1) ?? null;
   }
 
-  // Places the stone of the player to move; the caller has checked that the cell is empty.
-  play(x, y, answer) {
-    const player = this.playerToMove;
-    this.owners[x + BoardSide * y] = player;
-    this.moves.push(answer ? { x, y, player, answer } : { x, y, player });
-    const line = this.#longLineThrough(x, y, player);
-    if (line.length > 0) {
-      this.winner = player;
-      this.winningCells = line;
+  // Places a stone of the colour to move on `move`'s cell; the caller has checked that the cell is
+  // empty.
+  play(move) {
+    const colour = this.colourToMove;
+    this.colours[move.x + this.size * move.y] = colour;
+    this.moves.push(move);
+    const { five, noWin } = this.#rowsThrough(move.x, move.y, colour);
+    this.noWin = noWin;
+    if (five.length > 0) {
+      this.winner = colour;
+      this.winningCells = five;
     }
   }
 
-  // Lifts the last stone and returns its move; a finished game goes on again.
+  // Lifts the last move's stone and returns the move; a finished game goes on again.
   takeBackLast() {
     const move = this.moves.pop();
-    this.recordMoves = Math.min(this.recordMoves, this.moves.length);
-    this.owners[move.x + BoardSide * move.y] = null;
+    this.colours[move.x + this.size * move.y] = null;
     this.winner = null;
     this.winningCells = [];
+    this.noWin = null;
     return move;
   }
 
   // The game as it stood after its first `count` moves.
   upTo(count) {
-    const game = Game.replay(this.moves.slice(0, count), this.firstPlayer);
-    game.recordMoves = Math.min(this.recordMoves, count);
+    const game = new Game(this.start);
+    for (const move of this.moves.slice(0, count)) game.play(move);
     return game;
   }
 
-  // Whether the game was won by a move that came from a record or a link.
-  get wonInRecord() {
-    return this.winner !== null && this.moves.length <= this.recordMoves;
-  }
-
-  // The moves in the order played, as the brain takes a position: "x,y x,y ...".
-  get moveText() {
-    return this.moves.map(({ x, y }) => `${x},${y}`).join(' ');
-  }
-
-  // The stones as the brain takes a position, with `player`'s stones as its own.
-  stonesSeenBy(player) {
-    return this.moves.map(({ x, y, player: owner }) => ({
-      x,
-      y,
-      stone: owner === player ? 'own' : 'opponent',
-    }));
-  }
-
-  toJSON() {
-    return { firstPlayer: this.firstPlayer, moves: this.moves, recordMoves: this.recordMoves };
-  }
-
-  // A game kept by toJSON(); throws when the data is not such a game.
-  static fromJSON(data) {
-    if (![Human, Brain].includes(data?.firstPlayer) || !Array.isArray(data.moves))
-      throw new Error('not a saved game');
-    const game = Game.replay(data.moves, data.firstPlayer);
-    game.recordMoves = Math.min(Number(data.recordMoves) || 0, game.moves.length);
-    return game;
-  }
-
-  // The cells of every line of five or more of `player`'s stones that runs through (x, y).
-  #longLineThrough(x, y, player) {
+  // The empty cells where a stone of `colour` would make a five that wins under the rule.
+  fiveCells(colour) {
     const cells = [];
-    for (const [dx, dy] of Directions) {
-      const line = [{ x, y }];
-      for (const sign of [1, -1]) {
-        let cx = x + sign * dx;
-        let cy = y + sign * dy;
-        while (isOnBoard(cx, cy) && this.ownerAt(cx, cy) === player) {
-          line.push({ x: cx, y: cy });
-          cx += sign * dx;
-          cy += sign * dy;
-        }
-      }
-      if (line.length >= 5) cells.push(...line);
-    }
+    this.colours.forEach((owner, index) => {
+      if (owner !== null) return;
+      const [x, y] = [index % this.size, Math.floor(index / this.size)];
+      this.colours[index] = colour;
+      if (this.#rowsThrough(x, y, colour).five.length > 0) cells.push({ x, y });
+      this.colours[index] = null;
+    });
     return cells;
+  }
+
+  // Every stone as the brain takes a position, with `colour`'s stones as its own: the set-up
+  // stones, then the moves in the order played, as a manager sends them.
+  stonesSeenBy(colour) {
+    const stone = (owner) => (owner === colour ? 'own' : 'opponent');
+    return [
+      ...Colours.flatMap((owner) => this.start[owner].map(({ x, y }) => ({ x, y, owner }))),
+      ...this.moves.map(({ x, y }, index) => ({ x, y, owner: this.colourOfMove(index) })),
+    ].map(({ x, y, owner }) => ({ x, y, stone: stone(owner) }));
+  }
+
+  #rowsThrough(x, y, colour) {
+    return rowsThrough((cx, cy) => this.colourAt(cx, cy), x, y, colour, this.rule);
   }
 }

@@ -51,4 +51,22 @@ export class Review {
   closeLine() {
     if (this.line) this.goTo(this.line.move + 1);
   }
+
+  // Where the player is looking, to keep: { shown, line }.
+  get place() {
+    return { shown: this.#shown, line: this.line };
+  }
+
+  // Goes back to a kept `place` in a game of `total` moves, as far as it still fits the game;
+  // `lineLength(move)` is the length of the line behind the move at index `move` (0 for none).
+  restore(place, total, lineLength) {
+    this.follow(total);
+    const { shown, line } = place ?? {};
+    if (Number.isInteger(line?.move) && line.move < total && lineLength(line.move) > 0) {
+      this.showLine(line.move, lineLength(line.move));
+      if (Number.isInteger(line.step)) this.stepLine(line.step - this.line.step);
+    } else if (Number.isInteger(shown)) {
+      this.goTo(shown);
+    }
+  }
 }

@@ -1,15 +1,14 @@
 // The page in headless Chromium, used the way a person uses it: clicks, taps and keys, reloads,
-// records, links, a brain that fails to load, a phone held sideways, the network gone. The site is
-// served as static files by Python's http.server, as tools/serve_web.sh serves it; each scenario
-// runs in a fresh browser context, with its own storage and service worker.
-import { test, before, after, afterEach } from 'node:test';
+// two tabs, records, links, a brain that fails to load, a phone held sideways, the network gone.
+// Each scenario runs in a fresh browser context, with its own storage and service worker (see
+// page_driver.mjs).
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
-import puppeteer from 'puppeteer-core';
-import { chromiumOptions, startServer } from './local_browser.mjs';
+import { startServer } from './local_browser.mjs';
+import { openPage, scratchFolder, theBrowser, waitForFile } from './page_driver.mjs';
 import {
   brainLoaderFiles,
   phoneScreenshotFile,
@@ -29,30 +28,6 @@ const MiddleGame = 'moves=jjkkjkkjlmil';
 // Ten stones, black (the player) to move. After any quiet move of black's, white (Orvane) wins
 // with a sequence of threats, which the brain finds at full depth (a line of 7 stones).
 const WhiteWinsWithThreats = 'moves=fikgfgghlfjinjgkihkj';
-
-let server;
-let browser;
-let scratch;
-const openPages = []; // closed after each scenario, so that no worker of an earlier one runs on
-
-before(async () => {
-  scratch = mkdtempSync(path.join(tmpdir(), 'orvane-page-test-'));
-  server = await startServer(siteDirectory);
-  browser = await puppeteer.launch(chromiumOptions(path.join(scratch, 'profile')));
-});
-
-afterEach(async () => {
-  for (const page of openPages.splice(0)) {
-    const context = page.browserContext();
-    await (context === browser.defaultBrowserContext() ? page.close() : context.close());
-  }
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-  if (scratch) rmSync(scratch, { recursive: true, force: true });
-});
 
 test('a game by clicking: legal answers, undo, ignored clicks, a five ends it', async () => {
   const board = await openPage();
@@ -157,7 +132,49 @@ test('a reload mid-game restores the board, the move list and the brain; New gam
   await board.page.click('#undo');
   await board.settle();
   assert.deepEqual(await board.stones(), restored, 'Undo brings the game back');
+
+  // A reload keeps where the player was looking back, and Orvane's line with its step.
+  const reviewPosition = () => board.page.$eval('#review-position', (text) => text.textContent);
+  await board.page.click('#back');
+  await board.page.reload({ waitUntil: 'load' });
+  await board.settle();
+  assert.equal(await reviewPosition(), '3 / 4', 'the review place is kept');
+  assert.equal((await board.stones()).filter(Boolean).length, 3);
+  await board.page.click('#move-list li:nth-child(2) .show-line');
+  await board.page.click('#line-back');
+  const line = () => board.page.$eval('#line-position', (text) => text.textContent);
+  const step = await line();
+  await board.page.reload({ waitUntil: 'load' });
+  await board.settle();
+  assert.equal(await board.page.$eval('#line-view', (view) => view.hidden), false, 'line open');
+  assert.equal(await line(), step, "the line's step is kept");
+  assert.match(await board.status(), /^Orvane's line for move 2/);
   assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test('two tabs keep one game: a move in either shows in the other, which says so', async () => {
+  const first = await openPage();
+  const second = await openPage({ context: first.page.browserContext() });
+  const count = async (board) => (await board.stones()).filter(Boolean).length;
+  // A tab in the background is not drawn: its state is polled.
+  const shows = (board, stones) =>
+    board.page.waitForFunction(
+      (wanted) => document.querySelectorAll('.cell:not([data-stone=""])').length === wanted,
+      { polling: 100 },
+      stones,
+    );
+  await first.page.bringToFront();
+  await first.play(9, 9);
+  await shows(second, 2);
+  assert.match(await second.status(), /changed in another tab/);
+  await second.page.bringToFront();
+  await second.play(8, 11);
+  await shows(first, 4);
+  assert.deepEqual(await first.stones(), await second.stones(), 'both tabs show one game');
+  await first.page.reload({ waitUntil: 'load' });
+  await first.settle();
+  assert.equal(await count(first), 4, 'the kept game has the moves of both tabs');
+  assert.deepEqual([...first.errors, ...second.errors], [], 'no console errors');
 });
 
 test('each level searches to its depth, and the page says when the budget searched less', async () => {
@@ -199,9 +216,7 @@ test('review steps back and forth without changing the game, then play goes on',
   await board.page.keyboard.press('ArrowLeft');
   assert.equal((await board.stones()).filter(Boolean).length, 2, 'two moves back');
   assert.match(await board.page.$eval('#review-position', (text) => text.textContent), /^2 \/ 4$/);
-  await board.click(0, 0);
-  assert.equal((await board.stones())[0], '', 'no move while looking back');
-  assert.match(await board.status(), /^You are looking back/);
+  assert.match(await board.status(), /^Move 2 of 4: a move played here starts a side line/);
   await board.page.click('#move-list li:nth-child(1) .move');
   assert.equal((await board.stones()).filter(Boolean).length, 1, 'move 1 from the list');
   await board.page.keyboard.press('ArrowRight');
@@ -237,22 +252,49 @@ test('a hint shows a cell for the player and leaves the game as it was', async (
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
-test('records: both real records open exactly, saving then opening gives the game back, bad ones are refused', async () => {
+test('records: a saved game opens again with its analysis and times, real records open exactly, bad ones are refused', async () => {
   const board = await openPage();
-  const downloads = path.join(scratch, 'downloads');
-  const session = await board.page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', {
-    behavior: 'allow',
-    downloadPath: downloads,
-    browserContextId: board.page.browserContext().id,
-  });
+  const downloads = await board.downloads();
+  await board.play(9, 9);
+  await board.play(8, 11);
+  const analysis = () =>
+    board.page.$$eval('#move-list .words, #move-list .detail', (items) =>
+      items.map((item) => item.textContent),
+    );
+  const played = { stones: await board.stones(), analysis: await analysis() };
+  await board.page.click('#records summary');
+  const save = async (extension) => {
+    await board.page.click(`#save-${extension}`);
+    const file = await waitForFile(downloads, `.${extension}`);
+    const text = readFileSync(file, 'latin1');
+    rmSync(file);
+    writeFileSync(path.join(scratchFolder(), `saved.${extension}`), text);
+    return { text, file: path.join(scratchFolder(), `saved.${extension}`) };
+  };
+
+  const sgf = await save('sgf');
+  await board.page.click('#new-game');
+  await board.open(sgf.file);
+  assert.deepEqual(await board.stones(), played.stones, 'SGF: the game back');
+  assert.deepEqual(await analysis(), played.analysis, "SGF: Orvane's analysis back");
+  await board.page.click('#move-list li:nth-child(2) .show-line');
+  assert.ok((await board.page.$$('.cell[data-ghost="white"]')).length > 0, 'its line shows');
+
+  const psq = await save('psq');
+  const times = psq.text
+    .split('\r\n')
+    .slice(1, 5)
+    .map((line) => Number(line.split(',')[2]));
+  assert.ok(times[1] > 0 && times[3] > 0, `Orvane's moves took real times: ${times}`);
+  await board.open(psq.file, 'freestyle');
+  assert.equal((await save('psq')).text, psq.text, '.psq opened and saved again: the same times');
 
   const expected = [
     ['manager-game-1.psq', 43, 'black', [10, 8]],
     ['match-runner-game.sgf', 34, 'white', [9, 8]],
   ];
   for (const [file, count, winner, [x, y]] of expected) {
-    await board.open(path.join(sharedRecordsDirectory, file));
+    await board.open(path.join(sharedRecordsDirectory, file), file.endsWith('.psq') && 'freestyle');
     const stones = await board.stones();
     assert.equal(stones.filter(Boolean).length, count, file);
     assert.equal(await board.listLength(), count, file);
@@ -265,29 +307,17 @@ test('records: both real records open exactly, saving then opening gives the gam
   }
 
   const sgfGame = await board.stones();
-  await board.page.click('summary');
-  for (const [button, extension] of [
-    ['#save-psq', '.psq'],
-    ['#save-sgf', '.sgf'],
-  ]) {
-    await board.page.click(button);
-    const file = await waitForFile(downloads, extension);
-    await board.page.click('#new-game');
-    await board.open(file);
-    assert.deepEqual(await board.stones(), sgfGame, `saved as ${extension} and opened again`);
-    rmSync(file);
-  }
 
   const bad = [
     [
-      'small.psq',
-      'Piskvorky 15x15, 1:1, 0\r\n8,8,0\r\n',
-      /^small\.psq was not opened\. Line 1: the board is 15 × 15/,
+      'oblong.psq',
+      'Piskvorky 15x19, 1:1, 0\r\n8,8,0\r\n',
+      /^oblong\.psq was not opened\. Line 1: the board is 15 × 19; the page plays on square boards/,
     ],
     [
       'taken.sgf',
-      '(;GM[4]SZ[20];B[jj];W[jj])',
-      /^taken\.sgf was not opened\. Line 1, column 21 \(W\[jj\]\): that cell is already taken\.$/,
+      '(;GM[4]SZ[20]RU[0];B[jj];W[jj])',
+      /^taken\.sgf was not opened\. Line 1, column 26 \(W\[jj\]\): that cell is already taken\.$/,
     ],
     [
       'junk.psq',
@@ -296,7 +326,7 @@ test('records: both real records open exactly, saving then opening gives the gam
     ],
   ];
   for (const [name, text, message] of bad) {
-    const file = path.join(scratch, name);
+    const file = path.join(scratchFolder(), name);
     writeFileSync(file, text);
     await board.open(file);
     assert.match(await board.status(), message, name);
@@ -322,6 +352,13 @@ test('a link holds the position and opens it; a bad link is refused', async () =
     /^The link's game could not be opened\. The link's move 2 \("jj"\): that cell is already taken\.$/,
   );
   assert.deepEqual(await other.stones(), stones, 'a bad link leaves the board as it was');
+
+  // One Undo after opening a link brings back the game the link replaced.
+  await board.goTo(`#${MiddleGame}`);
+  assert.equal((await board.stones()).filter(Boolean).length, 6);
+  await board.page.click('#undo');
+  await board.settle();
+  assert.deepEqual(await board.stones(), stones, 'Undo brings back the game before the link');
 });
 
 test('a game by keyboard alone: one tab stop, arrows, Enter and Space, with names and announcements', async () => {
@@ -347,15 +384,15 @@ test('a game by keyboard alone: one tab stop, arrows, Enter and Space, with name
 
   await board.page.keyboard.press('Tab');
   assert.equal(
-    await board.page.evaluate(() => document.activeElement.id),
-    'level',
+    await board.page.evaluate(() => document.activeElement.closest('#board')),
+    null,
     'the next Tab leaves the board',
   );
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
 test('a brain that fails to load or mid-game: a plain message, no moves, "Try again", a new worker', async () => {
-  const site = path.join(scratch, 'site-without-brain');
+  const site = path.join(scratchFolder(), 'site-without-brain');
   cpSync(siteDirectory, site, { recursive: true });
   for (const file of brainLoaderFiles) rmSync(path.join(site, file));
   const broken = await startServer(site);
@@ -433,7 +470,7 @@ test('after one visit the page loads and plays with the network gone, and can be
   let board;
   try {
     // The browser's own context: a private one cannot install the page.
-    board = await openPage({ url: own.url, context: browser.defaultBrowserContext() });
+    board = await openPage({ url: own.url, context: theBrowser().defaultBrowserContext() });
     await board.page.waitForFunction(() => navigator.serviceWorker.controller !== null, {
       timeout: 30000,
     });
@@ -450,7 +487,7 @@ test('after one visit the page loads and plays with the network gone, and can be
   assert.equal((await board.stones()).filter(Boolean).length, 2, 'Orvane answers offline');
 });
 
-test("Orvane's line for a won position: the move first, then numbered stones in turn", async () => {
+test("Orvane's line for a won position: numbered stones in turn, and the five comes with the move it counted", async () => {
   const board = await openPage();
   await board.goTo(`#${WhiteWinsWithThreats}`);
   await board.play(0, 19);
@@ -462,7 +499,8 @@ test("Orvane's line for a won position: the move first, then numbered stones in 
       .slice(1)
       .map(Number),
   }));
-  assert.match(move.words, /^sees a win in \d+ moves$/);
+  const claimed = Number(move.words.match(/^sees a win in (\d+) moves$/)?.[1]);
+  assert.ok(claimed > 0, move.words);
 
   await board.page.click('#move-list li:last-child .show-line');
   const ghosts = await board.page.$$eval(
@@ -491,129 +529,57 @@ test("Orvane's line for a won position: the move first, then numbered stones in 
 
   await board.page.click('#heat-map');
   assert.ok((await board.page.$$('.cell.heat')).length > 0, 'the heat map shows the candidates');
+  await board.page.evaluate(() => window.scrollTo(0, 0));
   await board.page.screenshot({ path: screenshotFile });
+
+  // The player answers as Orvane's line expects, then anywhere: the five must come with the move
+  // that Orvane counted.
+  await board.page.click('#line-close');
+  const replies = ghosts.filter((ghost) => ghost.colour === 'black');
+  let orvaneMoves = 1;
+  while (!(await board.isOver()) && orvaneMoves <= claimed) {
+    const stones = await board.stones();
+    const reply = replies.shift();
+    const cell = reply && stones[reply.x + 20 * reply.y] === '' ? reply : null;
+    const empty = stones.indexOf('');
+    await board.play(cell?.x ?? empty % 20, cell?.y ?? Math.floor(empty / 20));
+    orvaneMoves++;
+  }
+  assert.equal(await board.status(), 'Orvane wins: five in a row.');
+  assert.equal(orvaneMoves, claimed, 'the five came with the counted move');
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
-test('axe finds no serious or critical accessibility violation', async () => {
+test('axe finds no serious or critical accessibility violation, in play, study and the editor', async () => {
   const board = await openPage();
   await board.play(9, 9);
-  await board.page.click('summary');
+  // A side line, the analysis, the report's marks and every drawer open.
+  await board.page.click('#move-list li:nth-child(1) .move');
+  await board.play(12, 12);
+  await board.page.click('#analyse');
+  for (const drawer of await board.page.$$('details'))
+    await drawer.evaluate((element) => {
+      element.open = true;
+    });
   const require = createRequire(import.meta.url);
   await board.page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
-  const violations = await board.page.evaluate(async () => {
-    const results = await window.axe.run(document);
-    return results.violations
-      .filter((violation) => ['serious', 'critical'].includes(violation.impact))
-      .map(
-        (violation) =>
-          `${violation.id}: ${violation.help} (${violation.nodes.map((node) => node.target).join(', ')})`,
-      );
-  });
-  assert.deepEqual(violations, []);
+  const violations = () =>
+    board.page.evaluate(async () => {
+      const results = await window.axe.run(document);
+      return results.violations
+        .filter((violation) => ['serious', 'critical'].includes(violation.impact))
+        .map(
+          (violation) =>
+            `${violation.id}: ${violation.help} (${violation.nodes.map((node) => node.target).join(', ')})`,
+        );
+    });
+  assert.deepEqual(await violations(), []);
+  await board.page.click('#edit-board');
+  assert.deepEqual(await violations(), [], 'with the editor open');
 });
-
-// A fresh browser context on the page, ready for the player's move, and the ways to use it.
-async function openPage({
-  url = server.url,
-  viewport = { width: 1280, height: 860 },
-  ready = true,
-  context,
-} = {}) {
-  context ??= await browser.createBrowserContext();
-  const page = await context.newPage();
-  openPages.push(page);
-  await page.setViewport(viewport);
-  const errors = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error') errors.push(message.text());
-  });
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(url, { waitUntil: 'load' });
-
-  const cellSelector = (x, y) => `.cell[data-x="${x}"][data-y="${y}"]`;
-  const board = {
-    page,
-    errors,
-    stones: () => page.$$eval('.cell', (cells) => cells.map((cell) => cell.dataset.stone)),
-    status: () => page.$eval('#status', (status) => status.textContent),
-    announced: () =>
-      page
-        .waitForFunction(() => document.getElementById('announcer').textContent)
-        .then((text) => text.jsonValue()),
-    isOver: async () => / wins|Draw/.test(await board.status()),
-    answerCount: () => page.$$eval('#move-list .words', (items) => items.length),
-    listLength: () => page.$$eval('#move-list li', (items) => items.length),
-    cellName: (x, y) => page.$eval(cellSelector(x, y), (cell) => cell.getAttribute('aria-label')),
-    winningCells: () =>
-      page.$$eval('.cell.winning', (cells) =>
-        cells.map((cell) => Number(cell.dataset.x) + 20 * Number(cell.dataset.y)),
-      ),
-    click: (x, y) => page.click(cellSelector(x, y)),
-    // The player's move and Orvane's answer.
-    play: async (x, y) => {
-      await page.click(cellSelector(x, y));
-      await board.settle();
-    },
-    // Two clicks in one go, so that the second surely meets the brain thinking.
-    clickTwiceAtOnce: (first, second) =>
-      page.evaluate(
-        (cells) => {
-          for (const [x, y] of cells)
-            document.querySelector(`.cell[data-x="${x}"][data-y="${y}"]`).click();
-        },
-        [first, second],
-      ),
-    goTo: async (fragment) => {
-      await page.evaluate((hash) => {
-        location.hash = hash;
-      }, fragment);
-      await page.waitForFunction(
-        () => location.hash === '' || !location.hash.startsWith('#moves='),
-      );
-      await board.settle();
-    },
-    // Opens a record file and waits until the status tells how that went.
-    open: async (file) => {
-      const before = await board.status();
-      const input = await page.$('#record-file');
-      await input.uploadFile(file);
-      await page.waitForFunction(
-        (text) => document.getElementById('status').textContent !== text,
-        {},
-        before,
-      );
-      await board.settle();
-    },
-    settle: () =>
-      page.waitForFunction(() => !document.getElementById('status').classList.contains('busy'), {
-        timeout: 60000,
-      }),
-  };
-  if (ready) await board.settle();
-  return board;
-}
 
 async function focusedCellName(board) {
   return board.page.evaluate(() => document.activeElement.getAttribute('aria-label'));
-}
-
-// The first file with `extension` that the browser has finished downloading into `directory`.
-async function waitForFile(directory, extension) {
-  for (let tries = 0; tries < 100; tries++) {
-    const names = readdirSafe(directory).filter((name) => name.endsWith(extension));
-    if (names.length > 0) return path.join(directory, names[0]);
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
-  throw new Error(`no ${extension} file was downloaded`);
-}
-
-function readdirSafe(directory) {
-  try {
-    return readdirSync(directory);
-  } catch {
-    return [];
-  }
 }
 
 function changedCells(before, after) {

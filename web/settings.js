@@ -1,0 +1,80 @@
+// The player's settings: kept in the browser, checked before use (a stray kept value cannot break
+// the page), shown in their controls and changed through them. Which level controls show depends
+// on who plays the game: Orvane's level against Orvane, each colour's level when Orvane plays
+// itself. (Who plays is the game's own, kept with it.)
+import { CoordinateStyles } from './coordinates.js';
+import { DefaultLevel, fillLevelChoice, levelOf } from './levels.js';
+import { page } from './page_elements.js';
+import { Brain, Human } from './players.js';
+import { DefaultRule, DefaultSize, Rules, Sizes } from './rules.js';
+import * as storage from './storage.js';
+
+export const settings = checked(storage.loadSettings());
+
+// Each setting's control and how the setting reads from it and shows in it.
+const Controls = [
+  ['level', page.level, 'level'],
+  ['firstPlayer', page.firstPlayer, 'value'],
+  ['rule', page.rule, 'value'],
+  ['size', page.size, 'number'],
+  ['blackLevel', page.blackLevel, 'level'],
+  ['whiteLevel', page.whiteLevel, 'level'],
+  ['numbers', page.numbers, 'checked'],
+  ['heatMap', page.heatMap, 'checked'],
+  ['coordinates', page.coordinates, 'value'],
+];
+
+// Shows the settings in their controls (whose choices are filled in first), and from then on keeps
+// each change and tells `onChange(name)`.
+export function connectSettings(onChange) {
+  for (const select of document.querySelectorAll('.level-choice')) fillLevelChoice(select);
+  page.rule.replaceChildren(
+    ...Object.entries(Rules).map(([rule, { name }]) => new Option(name, rule)),
+  );
+  page.size.replaceChildren(...Sizes.map((size) => new Option(`${size} × ${size}`, String(size))));
+  showSettings();
+  for (const [name, control, kind] of Controls) {
+    control.addEventListener('change', () => {
+      const value = kind === 'checked' ? control.checked : control.value;
+      settings[name] =
+        kind === 'level' ? levelOf(value) : kind === 'number' ? Number(value) : value;
+      Object.assign(settings, checked(settings));
+      storage.saveSettings(settings);
+      showSettings();
+      onChange(name);
+    });
+  }
+}
+
+// Takes up the settings as another tab kept them.
+export function reloadSettings() {
+  Object.assign(settings, checked(storage.loadSettings()));
+  showSettings();
+}
+
+// Shows the level controls that `mode` uses.
+export function showLevelFields(mode) {
+  page.levelField.hidden = page.firstPlayerField.hidden = mode !== 'orvane';
+  page.blackLevelField.hidden = page.whiteLevelField.hidden = mode !== 'selfPlay';
+}
+
+function showSettings() {
+  for (const [name, control, kind] of Controls) {
+    if (kind === 'checked') control.checked = settings[name];
+    else control.value = String(settings[name]);
+  }
+}
+
+function checked(kept) {
+  return {
+    level: levelOf(kept.level ?? DefaultLevel),
+    firstPlayer: kept.firstPlayer === Brain ? Brain : Human,
+    rule: Object.hasOwn(Rules, kept.rule) ? kept.rule : DefaultRule,
+    size: Sizes.includes(kept.size) ? kept.size : DefaultSize,
+    blackLevel: levelOf(kept.blackLevel ?? DefaultLevel),
+    whiteLevel: levelOf(kept.whiteLevel ?? DefaultLevel),
+    numbers: kept.numbers === true,
+    heatMap: kept.heatMap === true,
+    coordinates: CoordinateStyles.includes(kept.coordinates) ? kept.coordinates : 'xy',
+  };
+}
