@@ -17,7 +17,8 @@ name=orvane-$version-windows-x86_64
 staging=$build/package/$name
 rm -rf "$staging"
 mkdir -p "$staging" dist
-cp "$build/src/orvane.exe" "$build/src/pbrain-orvane.exe" "$staging/"
+cp "$build/src/orvane.exe" "$build/src/pbrain-orvane.exe" "$build/src/pbrain-orvane-strong.exe" \
+  "$staging/"
 # The install text and the licence with Windows line ends, so that every editor shows their lines.
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' tools/windows/install.txt >"$staging/INSTALL.txt"
 sed -e 's/$/\r/' LICENSE >"$staging/LICENSE.txt"
@@ -27,5 +28,6 @@ stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 touch -d "@$stamp" "$staging"/*
 zip_path=$root/dist/$name.zip
 rm -f "$zip_path"
-(cd "$staging" && TZ=UTC zip -q -X -D "$zip_path" INSTALL.txt LICENSE.txt orvane.exe pbrain-orvane.exe)
+(cd "$staging" && TZ=UTC zip -q -X -D "$zip_path" INSTALL.txt LICENSE.txt orvane.exe pbrain-orvane.exe \
+  pbrain-orvane-strong.exe)
 echo "$zip_path"

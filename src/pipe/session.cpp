@@ -9,6 +9,7 @@
 #include "pipe/game_rule.hpp"
 #include "pipe/number_fields.hpp"
 #include "pipe/reply_text.hpp"
+#include "strong/report_text.hpp"
 
 namespace orvane::pipe {
 
@@ -109,6 +110,7 @@ SessionState Session::handle(const EndCommand&) {
 }
 
 SessionState Session::handle(const InfoCommand& info) {
+  if (handleStrongInfo(info)) return SessionState::Running;
   if (!needsIntegerValue(info.key)) return SessionState::Running;
   const std::optional<std::int64_t> value = ParseInteger(info.value);
   if (!value) {
@@ -127,6 +129,28 @@ SessionState Session::handle(const InfoCommand& info) {
     setRule(*value);
   }
   return SessionState::Running;
+}
+
+bool Session::handleStrongInfo(const InfoCommand& info) {
+  if (info.key == "engine") {
+    if (MatchesKeyword(info.value, "strong")) {
+      engine_ = EngineChoice::Strong;
+    } else if (MatchesKeyword(info.value, "classic")) {
+      engine_ = EngineChoice::Classic;
+    } else {
+      writeError("INFO engine needs classic or strong, not \"" + Printable(info.value) + "\"");
+    }
+    return true;
+  }
+  if (info.key != "max_memory" && info.key != "max_depth" && info.key != "max_node") return false;
+  // Settings of the strong search alone: a value that is not an integer is ignored, as these
+  // keys always were.
+  if (const std::optional<std::int64_t> value = ParseInteger(info.value)) {
+    if (info.key == "max_memory") strongBrain_.setMemory(*value);
+    if (info.key == "max_depth") strongBrain_.setMaxDepth(*value);
+    if (info.key == "max_node") strongBrain_.setMaxNodes(*value);
+  }
+  return true;
 }
 
 void Session::setRule(std::int64_t value) {
@@ -271,6 +295,10 @@ void Session::answerMove(MoveRequest& request) {
   turn.area = area_;
   turn.rule = rule_;
   turn.ownIsBlack = BrainPlaysBlack(position_.board);
+  if (engine_ == EngineChoice::Strong) {
+    answerStrongMove(turn);
+    return;
+  }
   const TurnOutcome outcome = PlayTurn(position_, turn, request.random, clock_);
   if (!outcome.move) {
     writeError("no empty cell is left");
@@ -284,6 +312,40 @@ void Session::answerMove(MoveRequest& request) {
     writeLine(LineMessage(outcome.line));
     writeLine(CandidatesMessage(outcome.rootList));
   }
+  writeLine(MoveReply(*outcome.move));
+}
+
+namespace {
+
+// Writes the two MESSAGE lines of every iteration of the strong search as it finishes.
+class IterationMessages final : public strong::IterationListener {
+ public:
+  explicit IterationMessages(Console& output) : output_(output) {}
+  void iterationFinished(const strong::IterationReport& report) override {
+    output_.write(strong::IterationMessage(report) + "\r\n");
+    output_.write(strong::LineMessage(report.line) + "\r\n");
+  }
+
+ private:
+  Console& output_;
+};
+
+}  // namespace
+
+void Session::answerStrongMove(const TurnRequest& turn) {
+  strong::StrongRequest request;
+  request.area = turn.area;
+  request.rule = turn.rule;
+  request.ownIsBlack = turn.ownIsBlack;
+  request.times = {time_.turnMilliseconds(), time_.matchMillisecondsLeft()};
+  IterationMessages messages(output_);
+  const strong::StrongOutcome outcome =
+      strongBrain_.play(position_.board, request, clock_, &messages);
+  if (!outcome.move) {
+    writeError("no empty cell is left");
+    return;
+  }
+  position_.board.set(outcome.move->x, outcome.move->y, CellState::Own);
   writeLine(MoveReply(*outcome.move));
 }
 

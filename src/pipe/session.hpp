@@ -6,24 +6,32 @@
 #include <string_view>
 
 #include "driver/random_generator.hpp"
+#include "driver/turn.hpp"
 #include "patterns/game_rule.hpp"
 #include "patterns/pattern_map.hpp"
 #include "pipe/command.hpp"
 #include "pipe/time_settings.hpp"
 #include "platform/clock.hpp"
 #include "platform/console.hpp"
+#include "strong/strong_brain.hpp"
 
 namespace orvane::pipe {
 
 enum class SessionState { Running, Ended };
 
+// Which search answers the moves: the classic threat search, or the strong search (INFO engine
+// classic / strong).
+enum class EngineChoice { Classic, Strong };
+
 // The brain's side of one conversation with a manager: the position, the board's size, the rule,
 // the manager's settings and the replies. Lines come in one at a time without their line ends;
 // every reply goes to `output` as one whole line ending in CR LF. Every move is asked of PlayTurn,
-// with the budget inputs the file-protocol brain would read from its files.
+// with the budget inputs the file-protocol brain would read from its files, or of the strong
+// search when it is chosen.
 class Session {
  public:
-  Session(const Clock& clock, Console& output) : clock_(clock), output_(output) {}
+  Session(const Clock& clock, Console& output, EngineChoice engine = EngineChoice::Classic)
+      : clock_(clock), output_(output), engine_(engine) {}
 
   SessionState handleLine(std::string_view line);
   // A line cut short because it was longer than the longest line kept.
@@ -68,6 +76,9 @@ class Session {
 
   MoveRequest readMoveRequestClock() const;
   void answerMove(MoveRequest& request);
+  void answerStrongMove(const TurnRequest& turn);
+  // INFO keys of the strong search; false for any other key.
+  bool handleStrongInfo(const InfoCommand& info);
   void startNewGame(BoardArea area);
   void setRule(std::int64_t value);
   void setSeed(std::int64_t value);
@@ -89,6 +100,8 @@ class Session {
   // said since it was set.
   std::optional<std::string> ruleError_;
   bool ruleErrorReported_ = false;
+  EngineChoice engine_;
+  strong::StrongBrain strongBrain_;
 };
 
 }  // namespace orvane::pipe

@@ -27,6 +27,10 @@ class TimeSettings {
   // The last time_left of this game, or else timeout_match (Unlimited for 0), clamped to the
   // signed 32-bit range.
   std::int32_t matchTimeLeft() const;
+  // For the strong search, in milliseconds: timeout_turn, and the match time left (the last
+  // time_left, or else timeout_match), -1 when there is no limit.
+  std::int64_t turnMilliseconds() const { return turnTimeout_; }
+  std::int64_t matchMillisecondsLeft() const;
 
  private:
   std::int64_t turnTimeout_ = DefaultTurnTimeout;

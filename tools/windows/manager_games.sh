@@ -7,8 +7,9 @@
 # orvane.exe against pbrain-orvane.exe with both colours, and each against itself, at turns of 1 s
 # and 3 s; the 3-second games start from the manager's openings, the others from the empty board.
 # Then pbrain-orvane.exe against itself on 15 x 15 at 3 s a turn, two games of renju (the manager
-# referees black's forbidden moves) and two of caro. Two lanes play at once, each in a Wine prefix
-# of its own, with as many brain starts in each.
+# referees black's forbidden moves) and two of caro; and pbrain-orvane-strong.exe against
+# pbrain-orvane.exe with both colours on 20 x 20 at 1 s. Two lanes play at once, each in a Wine
+# prefix of its own, with as many brain starts in each.
 #
 # Fails on a game that does not end with five in a row or a full board, an answer over the turn
 # time, an ERROR or UNKNOWN reply in a pipe log, or any message of the manager. The one known
@@ -37,6 +38,7 @@ mkdir -p "$work/package"
 unzip -q "$(tools/package_windows.sh)" -d "$work/package"
 file_brain=$work/package/orvane.exe
 pipe_brain=$work/package/pbrain-orvane.exe
+strong_brain=$work/package/pbrain-orvane-strong.exe
 manager=$build/tools/piskvork/piskvork.exe
 [ -f "$manager" ] || "$manager_source/build.sh" "$build/tools/piskvork" >/dev/null
 
@@ -49,6 +51,7 @@ lane_a=(
   "$file_brain $file_brain 3000 14 0 20"
   "$pipe_brain $pipe_brain 3000 5 2 15"
   "$pipe_brain $pipe_brain 3000 9 8 15"
+  "$strong_brain $pipe_brain 1000 -1 0 20"
 )
 lane_b=(
   "$file_brain $file_brain 1000 -1 0 20"
@@ -57,6 +60,7 @@ lane_b=(
   "$pipe_brain $pipe_brain 3000 27 0 20"
   "$pipe_brain $pipe_brain 3000 11 2 15"
   "$pipe_brain $pipe_brain 3000 17 8 15"
+  "$pipe_brain $strong_brain 1000 -1 0 20"
 )
 
 # What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is

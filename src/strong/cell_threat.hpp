@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "patterns/direction_steps.hpp"
+#include "patterns/line_shape.hpp"
+
+namespace orvane::strong {
+
+// What one side's stone on an empty cell makes, by the strongest of its four lines together:
+// from a five down to a cell that only lengthens a two or a closed three (Minor).
+enum class Threat : std::uint8_t {
+  None,
+  Minor,
+  Three,
+  DoubleThree,
+  Four,
+  FourThree,
+  WinningFour,  // a straight four, or two fours: the next stone makes five whatever the reply
+  Five,
+};
+inline constexpr int ThreatCount = 8;
+
+constexpr bool makesFour(Threat threat) {
+  return threat >= Threat::Four;
+}
+constexpr bool makesThree(Threat threat) {
+  return threat == Threat::Three || threat == Threat::DoubleThree;
+}
+
+// A cell as one side sees it: its threat, what it is worth to the side's evaluation and move
+// order, and for black in renju whether the stone may be forbidden (an overline, two fours or
+// two threes without a five), which only the full judgement tells.
+struct CellSummary {
+  Threat threat = Threat::None;
+  bool judgeForBlack = false;
+  std::int16_t worth = 0;
+
+  friend bool operator==(const CellSummary&, const CellSummary&) = default;
+};
+
+namespace cell_threat_detail {
+
+// What a stone that makes each shape is worth: the pattern score table's worth of the freestyle
+// window of the same shape (a two 3 or 7, a three 135 to 150, a four 200), with the shapes that
+// win outright held down, since the search settles them.
+constexpr std::array<std::int16_t, LineShapeCount> ShapeWorth{
+    0,    // None
+    3,    // ClosedTwo
+    7,    // OpenTwo
+    7,    // ClosedThree
+    135,  // Three
+    140,  // SplitThree
+    150,  // OpenThree
+    200,  // Four
+    400,  // StraightFour
+    400,  // DoubleFour
+    0,    // Five
+    0,    // Overline
+};
+
+// Bonuses for two threats made by one stone.
+inline constexpr std::int16_t DoubleThreeBonus = 250;
+inline constexpr std::int16_t FourThreeBonus = 400;
+
+}  // namespace cell_threat_detail
+
+// The summary of a side's stone on a cell from the shapes it takes part in on the four lines.
+// `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
+constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& shapes,
+                                bool blackInRenju) {
+  int fives = 0;
+  int fours = 0;
+  int straightFours = 0;
+  int threes = 0;
+  bool minor = false;
+  bool overline = false;
+  int worth = 0;
+  for (LineShape shape : shapes) {
+    fives += shape == LineShape::Five ? 1 : 0;
+    fours += fourCount(shape);
+    straightFours += shape == LineShape::StraightFour ? 1 : 0;
+    threes += isThree(shape) ? 1 : 0;
+    minor = minor || shape == LineShape::ClosedTwo || shape == LineShape::OpenTwo ||
+            shape == LineShape::ClosedThree;
+    overline = overline || shape == LineShape::Overline;
+    worth += cell_threat_detail::ShapeWorth[static_cast<int>(shape)];
+  }
+  CellSummary summary;
+  if (fives > 0) {
+    summary.threat = Threat::Five;
+  } else if (straightFours > 0 || fours >= 2) {
+    summary.threat = Threat::WinningFour;
+  } else if (fours == 1 && threes >= 1) {
+    summary.threat = Threat::FourThree;
+    worth += cell_threat_detail::FourThreeBonus;
+  } else if (fours == 1) {
+    summary.threat = Threat::Four;
+  } else if (threes >= 2) {
+    summary.threat = Threat::DoubleThree;
+    worth += cell_threat_detail::DoubleThreeBonus;
+  } else if (threes == 1) {
+    summary.threat = Threat::Three;
+  } else if (minor) {
+    summary.threat = Threat::Minor;
+  }
+  summary.judgeForBlack = blackInRenju && fives == 0 && (overline || fours >= 2 || threes >= 2);
+  summary.worth = static_cast<std::int16_t>(worth);
+  return summary;
+}
+
+}  // namespace orvane::strong

@@ -1,0 +1,110 @@
+#include "strong/strong_board.hpp"
+
+#include "strong/zobrist.hpp"
+
+namespace orvane::strong {
+
+namespace {
+
+constexpr int stepOf(int direction) {
+  return DirectionSteps.dx[direction] + BoardSide * DirectionSteps.dy[direction];
+}
+
+// How far along a line a stone changes the shapes of other cells.
+constexpr int Reach = ViewReach;
+
+}  // namespace
+
+StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
+    : codes_(codes), lines_(board), cells_(board.cells) {
+  if (codes.forbidsBlackMoves()) forbiddingSide_ = codes.black() == CellState::Own ? 0 : 1;
+  hash_ = GameKey(static_cast<int>(codes.rule()), forbiddingSide_);
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (cells_[cell] == CellState::Own || cells_[cell] == CellState::Opponent) {
+      hash_ ^= StoneKeys[cells_[cell] == CellState::Own ? 0 : 1][cell];
+      ++stoneCount_;
+    }
+    shapes_[cell].fill({LineShape::None, LineShape::None});
+    if (cells_[cell] != CellState::Empty) continue;
+    for (int direction = 0; direction < DirectionCount; ++direction)
+      refreshShapes(cell, direction);
+    refreshSummaries(cell);
+  }
+}
+
+void StrongBoard::refreshShapes(int cell, int direction) {
+  shapes_[cell][direction] =
+      codes_.shapes(lines_.word(cell, direction), LinePlaces[cell][direction].shift);
+}
+
+void StrongBoard::setSummary(int side, int cell, const CellSummary& summary) {
+  CellSummary& kept = summaries_[side][cell];
+  if (kept.threat != summary.threat) {
+    threatCells_[side][static_cast<int>(kept.threat)].remove(cell);
+    threatCells_[side][static_cast<int>(summary.threat)].add(cell);
+  }
+  worthSums_[side] += summary.worth - kept.worth;
+  kept = summary;
+}
+
+void StrongBoard::refreshSummaries(int cell) {
+  if (cells_[cell] != CellState::Empty) {
+    // An occupied cell makes nothing for either side; it leaves the None set too.
+    for (int side = 0; side < 2; ++side) {
+      setSummary(side, cell, CellSummary{});
+      threatCells_[side][static_cast<int>(Threat::None)].remove(cell);
+    }
+    return;
+  }
+  std::array<LineShape, DirectionCount> own{};
+  std::array<LineShape, DirectionCount> opponent{};
+  for (int direction = 0; direction < DirectionCount; ++direction) {
+    own[direction] = shapes_[cell][direction].own;
+    opponent[direction] = shapes_[cell][direction].opponent;
+  }
+  threatCells_[0][static_cast<int>(summaries_[0][cell].threat)].add(cell);
+  threatCells_[1][static_cast<int>(summaries_[1][cell].threat)].add(cell);
+  setSummary(0, cell, Summarise(own, forbiddingSide_ == 0));
+  setSummary(1, cell, Summarise(opponent, forbiddingSide_ == 1));
+}
+
+void StrongBoard::refreshAround(int cell) {
+  for (int direction = 0; direction < DirectionCount; ++direction) {
+    const std::uint64_t word = lines_.word(cell, direction);
+    const int shift = LinePlaces[cell][direction].shift;
+    const int step = stepOf(direction);
+    for (int t = -Reach; t <= Reach; ++t) {
+      // Slots off the board read as blocked, so only empty cells on the board pass.
+      if (t == 0 || stateAt(word, shift + 2 * t) != CellState::Empty) continue;
+      const int neighbour = cell + t * step;
+      const RuleLines::Shapes before = shapes_[neighbour][direction];
+      refreshShapes(neighbour, direction);
+      const RuleLines::Shapes& after = shapes_[neighbour][direction];
+      if (after.own != before.own || after.opponent != before.opponent) refreshSummaries(neighbour);
+    }
+  }
+}
+
+void StrongBoard::play(int cell, Side side) {
+  const CellState stone = stoneOf(side);
+  cells_[cell] = stone;
+  lines_.place(cell, stone);
+  hash_ ^= StoneKeys[sideIndex(side)][cell];
+  ++stoneCount_;
+  shapes_[cell].fill({LineShape::None, LineShape::None});
+  refreshSummaries(cell);
+  refreshAround(cell);
+}
+
+void StrongBoard::undo(int cell) {
+  hash_ ^= StoneKeys[cells_[cell] == CellState::Own ? 0 : 1][cell];
+  --stoneCount_;
+  cells_[cell] = CellState::Empty;
+  lines_.lift(cell);
+  for (int direction = 0; direction < DirectionCount; ++direction)
+    refreshShapes(cell, direction);
+  refreshSummaries(cell);
+  refreshAround(cell);
+}
+
+}  // namespace orvane::strong

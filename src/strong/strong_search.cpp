@@ -1,0 +1,258 @@
+#include "strong/strong_search.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "strong/evaluation.hpp"
+#include "strong/search_values.hpp"
+#include "strong/threat_cells.hpp"
+
+namespace orvane::strong {
+
+namespace {
+
+// The strongest cells the root weighs.
+constexpr int RootWidth = 32;
+// The longest wins the root's threat searches look for, in the attacker's moves.
+constexpr int FourWinMoves = 40;
+constexpr int ThreatWinMoves = 12;
+// Nodes for the root's proofs: by fours, and by fours and threes (per millisecond of the turn's
+// aim when it is timed).
+constexpr std::uint64_t FourWinNodes = 200000;
+constexpr std::uint64_t ThreatWinNodes = 60000;
+constexpr std::uint64_t ThreatWinNodesPerMillisecond = 60;
+
+// The shares of the turn's aim that the root's proofs may take: its own win by fours and
+// threes, and the search for moves that stop the other side's.
+constexpr std::int32_t ThreatWinShare = 10;  // per cent
+constexpr std::int32_t DefenceShare = 25;    // per cent, from the turn's start
+
+// A root value that fell by this much from one iteration to the next makes the move a hard one.
+constexpr int ValueDrop = 30;
+
+std::size_t tableShare(std::size_t memoryBytes) {
+  return memoryBytes / 2;
+}
+std::size_t cacheShare(std::size_t memoryBytes) {
+  return memoryBytes / 16;
+}
+
+// The empty cell nearest the centre of the area the stones are on, for a board whose search
+// found no cell to weigh.
+int fallbackCell(StrongBoard& board, Side side) {
+  int best = -1;
+  int bestDistance = 1 << 20;
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (!board.isEmpty(cell) || board.isForbidden(side, cell)) continue;
+    const int distance =
+        std::abs(cell % BoardSide - BoardSide / 2) + std::abs(cell / BoardSide - BoardSide / 2);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = cell;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+StrongSearch::StrongSearch(std::size_t memoryBytes)
+    : table_(tableShare(memoryBytes)),
+      cache_(cacheShare(memoryBytes)),
+      board_(Board{}, RuleLines(GameRule::Freestyle, true)),
+      solver_(board_, control_, cache_),
+      alphaBeta_(board_, table_, order_, solver_, control_, SearchShape{}) {
+  order_.clear();
+}
+
+void StrongSearch::forget() {
+  table_.clear();
+  cache_.clear();
+  order_.clear();
+}
+
+RootResult StrongSearch::run(const Board& board, const RuleLines& codes, const SearchLimits& limits,
+                             const TurnClock& clock, IterationListener* listener) {
+  board_ = StrongBoard(board, codes);
+  control_.start(clock, limits.budget.maximum, limits.maxNodes);
+  table_.startTurn();
+  order_.startTurn();
+  // The threat solver's cache holds failures for a given board only while its stones stay: a
+  // new turn keeps them, since trial stones are always taken back.
+  return proveOrDeepen(limits, listener);
+}
+
+RootResult StrongSearch::decided(int move, int value, const SolverLine& line,
+                                 IterationListener* listener) {
+  RootResult result;
+  result.move = move;
+  result.report.depth = std::max(1, line.length);
+  result.report.nodes = control_.nodes();
+  result.report.value = value;
+  result.report.elapsed = control_.elapsed();
+  result.report.line = line;
+  if (listener != nullptr) listener->iterationFinished(result.report);
+  return result;
+}
+
+RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationListener* listener) {
+  const Side own = Side::Own;
+  const Side other = Side::Opponent;
+  SolverLine line;
+  if (const int five = FiveCell(board_, own); five >= 0) {
+    line.push(five);
+    return decided(five, winWithFiveAt(1), line, listener);
+  }
+  const CellBits& otherFives = board_.cellsWith(other, Threat::Five);
+  const int block = otherFives.first();
+  std::uint64_t threatNodes =
+      limits.budget.timed()
+          ? std::clamp<std::uint64_t>(
+                static_cast<std::uint64_t>(limits.budget.optimum) * ThreatWinNodesPerMillisecond,
+                2000, 4 * ThreatWinNodes)
+          : ThreatWinNodes;
+  // Play at a fixed count of nodes gives the proofs the same share of it as of a turn's time.
+  if (limits.maxNodes != 0)
+    threatNodes = std::min(threatNodes, std::max<std::uint64_t>(limits.maxNodes / 10, 1000));
+  if (block >= 0) {
+    if (otherFives.count() > 1 || board_.isForbidden(own, block)) {
+      const int move = board_.isForbidden(own, block) ? fallbackCell(board_, own) : block;
+      line.push(move);
+      otherFives.forEach([&](int five) {
+        if (line.length == 1 && five != move) line.push(five);
+      });
+      return decided(move, lossWithFiveAt(2), line, listener);
+    }
+  } else {
+    if (const int winning = WinningFourCell(board_, own); winning >= 0) {
+      line.push(winning);
+      return decided(winning, winWithFiveAt(3), line, listener);
+    }
+    if (const int moves = solver_.shortestFourWin(own, FourWinMoves, FourWinNodes)) {
+      return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
+                     listener);
+    }
+    if (limits.budget.timed())
+      control_.setPhaseLimit(control_.elapsed() + limits.budget.optimum * ThreatWinShare / 100);
+    if (const int moves = solver_.shortestThreatWin(own, ThreatWinMoves, threatNodes)) {
+      return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
+                     listener);
+    }
+  }
+  alphaBeta_.generateMoves(own, rootMoves_);
+  if (limits.budget.timed())
+    control_.setPhaseLimit(limits.budget.optimum * (ThreatWinShare + DefenceShare) / 100);
+  if (block < 0 && solver_.shortestThreatWin(other, ThreatWinMoves, threatNodes) > 0)
+    keepDefences(rootMoves_, 5 * threatNodes / 2);
+  control_.setPhaseLimit(-1);
+  rootMoves_.keepBest(RootWidth);
+  if (rootMoves_.empty()) {
+    const int move = fallbackCell(board_, own);
+    if (move >= 0) line.push(move);
+    return decided(move, Evaluate(board_, own), line, listener);
+  }
+  return deepen(limits, rootMoves_, listener);
+}
+
+void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
+  // The other side wins by fours and threes if the brain lets it. The cells of that win are
+  // tried first, then the root's own cells, each with a share of the nodes left: the moves
+  // after which the other side still wins are dropped. The moves whose test ran out of nodes
+  // come after those that were proven to stop it; when no move stops it, every move stays, and
+  // the search picks the longest defence.
+  const SolverLine threat = solver_.line();
+  MoveList tried;
+  for (int i = 0; i < threat.length; ++i) {
+    const int cell = threat.cells[i];
+    if (board_.isEmpty(cell) && !board_.isForbidden(Side::Own, cell)) tried.add(cell);
+  }
+  rootMoves.keepBest(RootWidth);
+  for (int i = 0; i < rootMoves.size(); ++i)
+    tried.add(rootMoves.cell(i));
+  const std::uint64_t start = control_.nodes();
+  MoveList proven;
+  MoveList open;
+  for (int i = 0; i < tried.size() && !control_.phaseOver(); ++i) {
+    const std::uint64_t spent = control_.nodes() - start;
+    const std::uint64_t left = nodeBudget > spent ? nodeBudget - spent : 0;
+    const std::uint64_t share = std::max<std::uint64_t>(left / (tried.size() - i), 1000);
+    const int cell = tried.cell(i);
+    board_.play(cell, Side::Own);
+    const bool stillWins = solver_.shortestThreatWin(Side::Opponent, ThreatWinMoves, share) > 0;
+    const bool complete = solver_.lastSearchComplete();
+    board_.undo(cell);
+    const int order = CellOrder(board_, Side::Own, cell);
+    if (!stillWins) (complete ? proven : open).push(cell, order);
+  }
+  if (!proven.empty()) {
+    rootMoves = proven;
+    return;
+  }
+  // Nothing proven: the cells of the other side's win that were not refuted, and the fours of
+  // one's own, which keep the other side busy.
+  open.removeIf([&](int cell) {
+    for (int i = 0; i < threat.length; ++i) {
+      if (threat.cells[i] == cell) return false;
+    }
+    return !makesFour(board_.threat(Side::Own, cell));
+  });
+  if (!open.empty()) rootMoves = open;
+}
+
+RootResult StrongSearch::deepen(const SearchLimits& limits, MoveList& rootMoves,
+                                IterationListener* listener) {
+  const Side own = Side::Own;
+  const Side other = Side::Opponent;
+  RootResult result;
+  result.move = rootMoves.cell(0);
+  int previousValue = 0;
+  for (int depth = 1; depth <= limits.maxDepth; ++depth) {
+    int alpha = -Infinite;
+    const int beta = Infinite;
+    int best = -Infinite;
+    int bestMove = -1;
+    SolverLine bestLine;
+    for (int i = 0; i < rootMoves.size(); ++i) {
+      const int cell = rootMoves.cell(i);
+      board_.play(cell, own);
+      control_.countNode();
+      int value;
+      if (i == 0) {
+        value = -alphaBeta_.search(depth - 1, -beta, -alpha, 1, other, true);
+      } else {
+        value = -alphaBeta_.search(depth - 1, -alpha - 1, -alpha, 1, other, false);
+        if (value > alpha && !control_.stopped())
+          value = -alphaBeta_.search(depth - 1, -beta, -alpha, 1, other, true);
+      }
+      board_.undo(cell);
+      if (control_.stopped()) break;
+      // Moves that fail low keep their bound as their order for the next iteration.
+      rootMoves.setScore(i, value);
+      if (value > best) {
+        best = value;
+        bestMove = cell;
+        alpha = std::max(alpha, value);
+        alphaBeta_.updatePrincipalLine(0, cell);
+        bestLine = alphaBeta_.principalLine(0);
+      }
+    }
+    // An iteration cut short leaves the move of the last finished one, whose line was reported.
+    if (bestMove < 0 || control_.stopped()) break;
+    const bool unsettled = bestMove != result.move || best < previousValue - ValueDrop;
+    result.move = bestMove;
+    result.report = {depth, control_.nodes(), best, control_.elapsed(), bestLine};
+    if (listener != nullptr) listener->iterationFinished(result.report);
+    previousValue = best;
+    // The best move first, the others by what they scored.
+    for (int i = 0; i < rootMoves.size(); ++i) {
+      if (rootMoves.cell(i) == bestMove) rootMoves.setScore(i, Infinite);
+    }
+    rootMoves.keepBest(rootMoves.size());
+    if (isDecided(best) || rootMoves.size() == 1) break;
+    if (limits.maxNodes != 0 && control_.nodes() >= limits.maxNodes) break;
+    if (!KeepDeepening(limits.budget, control_.elapsed(), unsettled && depth > 1)) break;
+  }
+  return result;
+}
+
+}  // namespace orvane::strong

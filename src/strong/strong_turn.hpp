@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "driver/root_choice.hpp"
+#include "patterns/board.hpp"
+#include "patterns/game_rule.hpp"
+#include "platform/clock.hpp"
+#include "strong/strong_search.hpp"
+#include "strong/time_plan.hpp"
+
+namespace orvane::strong {
+
+// What a manager gives the strong search for one move.
+struct StrongRequest {
+  BoardArea area;
+  GameRule rule = GameRule::Freestyle;
+  bool ownIsBlack = true;  // renju: whether the brain plays black
+  MoveTimes times;
+  int maxDepth = 60;           // plies, for play at a fixed depth
+  std::uint64_t maxNodes = 0;  // for play at a fixed count of nodes; 0 none
+};
+
+struct StrongOutcome {
+  std::optional<Move> move;  // none when the board has no empty cell
+  bool searched = false;     // false for the opening move, which needs no search
+  IterationReport report;    // the last finished iteration
+};
+
+// The strong search's one entry point: the centre of an empty board, no move on a full one,
+// otherwise the search within the request's budget, which starts when this is called. Black in
+// renju never plays a forbidden cell. `board` holds the cells past the area blocked.
+StrongOutcome PlayStrongTurn(StrongSearch& search, const Board& board, const StrongRequest& request,
+                             const Clock& clock, IterationListener* listener);
+
+}  // namespace orvane::strong

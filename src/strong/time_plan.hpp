@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orvane::strong {
+
+// The manager's clock for one move, in milliseconds: the turn's time (0 or less: none) and the
+// match time left (negative: none).
+struct MoveTimes {
+  std::int64_t turn = 30000;
+  std::int64_t matchLeft = -1;
+};
+
+// How long one move may take, in milliseconds from its start: the time it aims at, and the hard
+// limit at which a search stops wherever it is. A negative maximum means no limit.
+struct TurnBudget {
+  std::int32_t optimum = -1;
+  std::int32_t maximum = -1;
+
+  bool timed() const { return maximum >= 0; }
+  friend bool operator==(const TurnBudget&, const TurnBudget&) = default;
+};
+
+// The budget of a move with `emptyCells` cells left on the board. The turn keeps a reserve for
+// reading, writing, a busy machine and a manager under Wine (a tenth of it, 30 to 500 ms). The
+// match time left, less a twentieth of it (30 to 500 ms), is shared over the moves a game still
+// has, and one move never takes more than a quarter of it.
+TurnBudget PlanTurn(const MoveTimes& times, int emptyCells);
+
+// Whether a search that has finished an iteration after `elapsed` ms should start the next.
+// Each iteration takes a few times as long as the one before, so a steady search stops at a half
+// of its aim; one whose best move just changed, or whose value fell, is a hard move and goes on
+// to three quarters of the hard limit.
+bool KeepDeepening(const TurnBudget& budget, std::int32_t elapsed, bool unsettled);
+
+}  // namespace orvane::strong

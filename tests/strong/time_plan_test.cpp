@@ -1,0 +1,67 @@
+#include "strong/time_plan.hpp"
+
+#include <gtest/gtest.h>
+
+#include "strong/strong_search.hpp"
+#include "support/bench_positions.hpp"
+#include "support/fake_clock.hpp"
+
+namespace orvane::strong {
+namespace {
+
+struct PlanCase {
+  MoveTimes times;
+  int emptyCells;
+  TurnBudget expected;
+};
+
+TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
+  const PlanCase cases[] = {
+      {{3000, -1}, 300, {2700, 2700}},  // a tenth of the turn kept back
+      {{1000, -1}, 300, {900, 900}},
+      {{100, -1}, 300, {70, 70}},           // at least 30 ms
+      {{30000, -1}, 300, {29500, 29500}},   // at most 500 ms
+      {{0, -1}, 300, {-1, -1}},             // no limit at all
+      {{3000, 180000}, 400, {2700, 2700}},  // the turn binds at the start of a game
+      {{3000, 10000}, 200, {475, 1425}},    // a twentieth of what is left, three times that at most
+      {{0, 60000}, 400, {1983, 5949}},      // the match alone: a thirtieth, three times at most
+      {{3000, 300}, 100, {22, 66}},         // at least twelve moves to go
+  };
+  for (const PlanCase& c : cases) {
+    EXPECT_EQ(PlanTurn(c.times, c.emptyCells), c.expected)
+        << c.times.turn << " " << c.times.matchLeft << " " << c.emptyCells;
+  }
+}
+
+TEST(KeepDeepeningTest, StopsAtHalfTheAimUnlessTheMoveIsHard) {
+  const TurnBudget budget{1000, 2000};
+  EXPECT_TRUE(KeepDeepening(budget, 499, false));
+  EXPECT_FALSE(KeepDeepening(budget, 500, false));
+  EXPECT_TRUE(KeepDeepening(budget, 1499, true));
+  EXPECT_FALSE(KeepDeepening(budget, 1500, true));
+  EXPECT_TRUE(KeepDeepening(TurnBudget{}, 1000000, false));
+}
+
+// The clock moves on a millisecond at every reading. With an aim far off, the search goes on
+// until the hard limit stops it wherever it is, and reads the clock only a few times more
+// before it answers.
+TEST(SearchStopTest, AnswersRightAtTheHardLimit) {
+  for (const std::int32_t limit : {1, 40, 300}) {
+    testing::FakeClock clock;
+    clock.localAtReading = [](int reading) {
+      return TimeOfDay{13, 5, 42 + (378 + reading) / 1000, (378 + reading) % 1000};
+    };
+    StrongSearch search(1 << 20);
+    const Board board = testing::ReadBenchBoard(std::filesystem::path(ORVANE_BENCH_POSITIONS_DIR) /
+                                                "sp1_g001_p037");
+    const TurnClock turnClock(clock);
+    SearchLimits limits;
+    limits.budget = {1000000, limit};
+    search.run(board, RuleLines(GameRule::Freestyle, true), limits, turnClock, nullptr);
+    EXPECT_GE(turnClock.elapsed(), limit);
+    EXPECT_LE(turnClock.elapsed(), limit + 5);
+  }
+}
+
+}  // namespace
+}  // namespace orvane::strong
