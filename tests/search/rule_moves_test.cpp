@@ -110,6 +110,23 @@ TEST(RuleMoves, EachRuleKnowsWhatWinsAndWhatBlackMayNotPlay) {
     if (c.rootVerdict) {
       EXPECT_EQ(outcome.rootVerdict, *c.rootVerdict) << c.name;
     }
+    // Black's stones along the line, each judged with the line's stones before it in place:
+    // none of them is forbidden.
+    if (c.rule == GameRule::Renju) {
+      Board board = position.board;
+      for (int i = 0; i < outcome.line.length; ++i) {
+        const LineCell cell = outcome.line.cells[i];
+        const bool own = i % 2 == 0;
+        if (own == c.ownIsBlack) {
+          BoardLines lines(board);
+          EXPECT_EQ(
+              ForbiddenMove(lines, RuleLines(c.rule, c.ownIsBlack), cellIndex(cell.x, cell.y)),
+              Forbidden::No)
+              << c.name << ": move " << i + 1 << " of the line";
+        }
+        board.set(cell.x, cell.y, own ? CellState::Own : CellState::Opponent);
+      }
+    }
     if (c.forbidden) {
       EXPECT_NE(*outcome.move, *c.forbidden) << c.name;
       BoardLines lines(position.board);
