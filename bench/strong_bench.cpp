@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     const strong::StrongOutcome outcome =
-        strong::PlayStrongTurn(search, board, request, clock, nullptr);
+        strong::PlayStrongTurn(search, board, request, strong::TurnClock(clock), nullptr);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

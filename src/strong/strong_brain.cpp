@@ -27,10 +27,13 @@ void StrongBrain::setMaxNodes(std::int64_t nodes) {
 
 StrongOutcome StrongBrain::play(const Board& board, StrongRequest request, const Clock& clock,
                                 IterationListener* listener) {
+  // The turn starts before the tables are made: a manager counts that time too, and under Wine
+  // the first move's 64 MB cost a few hundred milliseconds.
+  const TurnClock turnClock(clock);
   if (!search_) search_ = std::make_unique<StrongSearch>(memory_);
   request.maxDepth = maxDepth_ > 0 ? maxDepth_ : DeepestSearch;
   request.maxNodes = maxNodes_;
-  return PlayStrongTurn(*search_, board, request, clock, listener);
+  return PlayStrongTurn(*search_, board, request, turnClock, listener);
 }
 
 }  // namespace orvane::strong

@@ -13,8 +13,7 @@ constexpr std::uint64_t NodesPerMillisecondCeiling = 3000;
 }  // namespace
 
 StrongOutcome PlayStrongTurn(StrongSearch& search, const Board& board, const StrongRequest& request,
-                             const Clock& clock, IterationListener* listener) {
-  const TurnClock turnClock(clock);
+                             const TurnClock& turnClock, IterationListener* listener) {
   StrongOutcome outcome;
   const auto stones = std::count_if(board.cells.begin(), board.cells.end(), [](CellState cell) {
     return cell == CellState::Own || cell == CellState::Opponent;

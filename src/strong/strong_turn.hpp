@@ -6,9 +6,9 @@
 #include "driver/root_choice.hpp"
 #include "patterns/board.hpp"
 #include "patterns/game_rule.hpp"
-#include "platform/clock.hpp"
 #include "strong/strong_search.hpp"
 #include "strong/time_plan.hpp"
+#include "strong/turn_clock.hpp"
 
 namespace orvane::strong {
 
@@ -29,9 +29,10 @@ struct StrongOutcome {
 };
 
 // The strong search's one entry point: the centre of an empty board, no move on a full one,
-// otherwise the search within the request's budget, which starts when this is called. Black in
-// renju never plays a forbidden cell. `board` holds the cells past the area blocked.
+// otherwise the search within the request's budget, counted on `turnClock`, which started with
+// the turn. Black in renju never plays a forbidden cell. `board` holds the cells past the area
+// blocked.
 StrongOutcome PlayStrongTurn(StrongSearch& search, const Board& board, const StrongRequest& request,
-                             const Clock& clock, IterationListener* listener);
+                             const TurnClock& turnClock, IterationListener* listener);
 
 }  // namespace orvane::strong

@@ -17,7 +17,7 @@ TurnBudget PlanTurn(const MoveTimes& times, int emptyCells) {
   std::int64_t optimum = -1;
   std::int64_t maximum = -1;
   if (times.turn > 0) {
-    const std::int64_t reserve = std::clamp<std::int64_t>(times.turn / 10, 30, 500);
+    const std::int64_t reserve = std::clamp<std::int64_t>(times.turn / 5, 30, 500);
     maximum = std::max<std::int64_t>(times.turn - reserve, 1);
     optimum = maximum;
   }

@@ -22,7 +22,8 @@ struct TurnBudget {
 };
 
 // The budget of a move with `emptyCells` cells left on the board. The turn keeps a reserve for
-// reading, writing, a busy machine and a manager under Wine (a tenth of it, 30 to 500 ms). The
+// reading, writing, a busy machine and a manager under Wine (a fifth of it, 30 to 500 ms: on a
+// loaded machine under Wine, a manager sees answers up to 160 ms later than the brain). The
 // match time left, less a twentieth of it (30 to 500 ms), is shared over the moves a game still
 // has, and one move never takes more than a quarter of it.
 TurnBudget PlanTurn(const MoveTimes& times, int emptyCells);

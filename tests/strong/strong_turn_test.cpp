@@ -25,7 +25,7 @@ StrongOutcome PlayAtDepth(const Board& board, GameRule rule, bool ownIsBlack, in
   request.ownIsBlack = ownIsBlack;
   request.times = {0, -1};
   request.maxDepth = depth;
-  return PlayStrongTurn(search, board, request, clock, nullptr);
+  return PlayStrongTurn(search, board, request, TurnClock(clock), nullptr);
 }
 
 struct ForbiddenCase {

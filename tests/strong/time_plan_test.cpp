@@ -17,12 +17,12 @@ struct PlanCase {
 
 TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
   const PlanCase cases[] = {
-      {{3000, -1}, 300, {2700, 2700}},  // a tenth of the turn kept back
-      {{1000, -1}, 300, {900, 900}},
+      {{3000, -1}, 300, {2500, 2500}},  // a fifth of the turn kept back, at most 500 ms
+      {{1000, -1}, 300, {800, 800}},
       {{100, -1}, 300, {70, 70}},           // at least 30 ms
       {{30000, -1}, 300, {29500, 29500}},   // at most 500 ms
       {{0, -1}, 300, {-1, -1}},             // no limit at all
-      {{3000, 180000}, 400, {2700, 2700}},  // the turn binds at the start of a game
+      {{3000, 180000}, 400, {2500, 2500}},  // the turn binds at the start of a game
       {{3000, 10000}, 200, {475, 1425}},    // a twentieth of what is left, three times that at most
       {{0, 60000}, 400, {1983, 5949}},      // the match alone: a thirtieth, three times at most
       {{3000, 300}, 100, {22, 66}},         // at least twelve moves to go

@@ -12,7 +12,10 @@
 # prefix of its own, with as many brain starts in each.
 #
 # Fails on a game that does not end with five in a row or a full board, an answer over the turn
-# time, an ERROR or UNKNOWN reply in a pipe log, or any message of the manager. The one known
+# time, an ERROR or UNKNOWN reply in a pipe log, or any message of the manager. A brain's first
+# answer is recorded with its start (the manager starts a stdin/stdout brain at its first move and
+# leaves the time it takes to answer START out of the turn); it may not pass the turn and the
+# grace, and every later answer may not pass the turn. The one known
 # exception: Wine now and then fails to start a program before any of its code runs, and the
 # manager ends the game with "Can't create process (error 1359)"; such a game is played again,
 # up to twice, and reported. Prints one line per game and the time of the whole. The games stay
@@ -63,12 +66,19 @@ lane_b=(
   "$pipe_brain $strong_brain 1000 -1 0 20"
 )
 
-# What is wrong with the game whose play.sh line is $1 and whose folder is $2; nothing if all is
-# well, "start failure" for Wine's known failure to start a program. The manager's messages go to
-# standard error, or to its message log beside the brains' MESSAGE lines ("N) brain: text"), a log
-# that is not written when no brain sends a MESSAGE.
+# The answers after each brain's first in the record $1 (opening stones first, the turn in
+# milliseconds $3) that took longer than the turn; the opening's stones are the first $2 moves.
+answers_over_turn() {
+  tr -d '\r' <"$1" | awk -F, -v opening="$2" -v turn="$3" \
+    '/^[0-9]+,[0-9]+,[0-9]+$/ { if (moves++ >= opening + 2 && $3 > turn) over++ } END { print over + 0 }'
+}
+
+# What is wrong with the game whose play.sh line is $1, whose folder is $2 and whose turn is $3
+# ms; nothing if all is well, "start failure" for Wine's known failure to start a program. The
+# manager's messages go to standard error, or to its message log beside the brains' MESSAGE lines
+# ("N) brain: text"), a log that is not written when no brain sends a MESSAGE.
 game_fault() {
-  local line=$1 dir=$2 message
+  local line=$1 dir=$2 turn=$3 message opening=0
   message=$(tr -d '\r' 2>/dev/null <"$dir/messages.txt" | grep -vE '^ *[0-9]+\) ' | head -n 1 || true)
   if [[ $line == *"stderr='"* ]]; then
     if [[ $line == *"(error 1359)"* ]]; then echo "start failure"; else echo "a message of the manager"; fi
@@ -76,7 +86,10 @@ game_fault() {
     echo "the manager's message \"$message\""
   elif [[ $line != *" end=five, "* && $line != *" end=draw(board full)"* ]]; then
     echo "not five in a row or a full board"
-  elif [[ $line =~ over_turn\ [1-9] ]]; then
+  elif [[ $line =~ over_turn\+tol\ [1-9] ]]; then
+    echo "an answer over the turn time and the grace"
+  elif [[ $line =~ \(opening\ ([0-9]+)\) ]] && opening=${BASH_REMATCH[1]} &&
+    [ "$(answers_over_turn "$dir/game.psq" "$opening" "$turn")" -gt 0 ]; then
     echo "an answer over the turn time"
   elif grep -qsE '^(ERROR|UNKNOWN)' "$dir"/pipe/*.log; then
     echo "ERROR or UNKNOWN in a pipe log"
@@ -103,7 +116,7 @@ play_lane() {
       dir=$work/games-$lane$number-$attempt
       line=$(PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" "${options[@]}" -out "$dir" \
         "$first" "$second" 1 2>&1 | tail -n 1) || true
-      fault=$(game_fault "$line" "$dir/game01")
+      fault=$(game_fault "$line" "$dir/game01" "$turn")
       if [ "$fault" != "start failure" ] || [ "$attempt" -eq 3 ]; then break; fi
       replays+=" [replayed: Wine failed to start a brain (error 1359)]"
     done
