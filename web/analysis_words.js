@@ -1,4 +1,5 @@
 // Orvane's answer for a position, in a player's words and in its raw figures.
+import { Strong } from './levels.js';
 
 const VerdictWords = {
   won: 'sees a win',
@@ -9,14 +10,40 @@ const VerdictWords = {
 };
 
 // What Orvane saw in `position` (a Game, its side to move the side Orvane answered for). Behind a
-// won verdict, its line ends on the stone that wins: a five, a straight four (two cells make five:
-// the five comes one move later) or a double threat, whose five is further off and not counted.
+// won verdict of the classic search, its line ends on the stone that wins: a five, a straight four
+// (two cells make five: the five comes one move later) or a double threat, whose five is further
+// off and not counted. The strong search counts the moves to the five itself.
 export function verdictWords(answer, position) {
   if (answer.depth === 0) return 'opening move, no search';
+  if (isStrong(answer)) return strongWords(answer, position);
   const distance = answer.verdict === 'won' ? winDistance(position, answer.line) : null;
   if (!distance) return VerdictWords[answer.verdict] ?? answer.verdict;
   const moves = `${distance.moves} ${distance.moves === 1 ? 'move' : 'moves'}`;
   return distance.toFive ? `sees a win in ${moves}` : `sees a winning threat in ${moves}`;
+}
+
+// The strong search's verdict: a proven win or loss counted to the move that makes five (the
+// winner's moves, this one or the other side's next one counting 1), else its evaluation for the
+// side to move.
+function strongWords({ verdict, movesToFive, evaluation }, position) {
+  if (verdict === 'won')
+    return movesToFive === 1
+      ? 'sees a win: this move makes five'
+      : `sees a win in ${movesToFive} moves, the last making five`;
+  if (verdict === 'lost')
+    return movesToFive === 1
+      ? 'sees a loss: the other side makes five next move'
+      : `sees a loss: the other side makes five in ${movesToFive} of its moves`;
+  return `open position, evaluation ${signed(evaluation)} for ${position.colourToMove}`;
+}
+
+// Whether `answer` comes from the strong search, which tells a count of moves or an evaluation.
+function isStrong(answer) {
+  return answer.movesToFive !== undefined || answer.evaluation !== undefined;
+}
+
+function signed(value) {
+  return value > 0 ? `+${value}` : String(value);
 }
 
 // How many of its own moves the side to move in `position` plays along `line` to make five:
@@ -36,11 +63,19 @@ function winDistance(position, line) {
   return { moves, toFive: false };
 }
 
-// The brain's own figures: depth, nodes, root verdict and time.
+// The brain's own figures: depth, nodes, the classic search's root verdict or the strong search's
+// value, and time.
 export function figures(answer) {
   if (answer.depth === 0) return 'drawn without a search';
   const nodes = `${answer.nodes.toLocaleString('en')} ${answer.nodes === 1 ? 'node' : 'nodes'}`;
-  return `depth ${answer.depth} · ${nodes} · root verdict ${answer.verdict} · ${answer.seconds} s`;
+  return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${answer.seconds} s`;
+}
+
+function valueFigure(answer) {
+  if (!isStrong(answer)) return `root verdict ${answer.verdict}`;
+  return answer.evaluation !== undefined
+    ? `eval ${answer.evaluation}`
+    : `${answer.verdict} in ${answer.movesToFive}`;
 }
 
 // Why a move was searched less deeply than its level asks, or '' when it was not; `position` is the
@@ -49,7 +84,7 @@ export function figures(answer) {
 // still make if the board were filled (half the empty cells) are a sixth of its cells or fewer
 // (on 20 × 20 from 268 stones on).
 export function depthNote(answer, position) {
-  if (answer.depth === 0 || answer.depth >= answer.level) return '';
+  if (answer.depth === 0 || answer.level === Strong || answer.depth >= answer.level) return '';
   const cells = position.size * position.size;
   const movesLeft = Math.floor((cells + 1 - position.stoneCount) / 2);
   if (position.stoneCount <= 4)

@@ -10,11 +10,13 @@ import { announce } from './announcer.js';
 import { BoardEditor } from './board_editor.js';
 import { boardOverlays } from './board_overlays.js';
 import { BoardView } from './board_view.js';
-import { BrainClient, BrainFailure } from './brain_client.js';
+import { BrainClient } from './brain_client.js';
+import { BrainQuestions } from './brain_questions.js';
 import { cellName } from './coordinates.js';
 import { ForbiddenCells } from './forbidden_cells.js';
 import { Game } from './game.js';
 import { keepFinishedGame } from './library.js';
+import { Strong } from './levels.js';
 import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
 import { gameWords, newGameTree } from './new_game_settings.js';
@@ -39,6 +41,11 @@ import { connectZoom } from './zoom.js';
 const OtherTabMilliseconds = 65000;
 
 const brain = new BrainClient(show);
+const questions = new BrainQuestions(brain, {
+  onChange: show,
+  onFailure: announce,
+  onDropped: continueGame,
+});
 const review = new Review();
 const view = new BoardView(page.board, {
   onPlay: cellTouched,
@@ -53,7 +60,7 @@ const moveList = new MoveList(page.moveList, {
     show();
   },
 });
-const analysis = new Analysis(brain, show);
+const analysis = new Analysis(brain, show, () => settings.analysisTime);
 const forbiddenCells = new ForbiddenCells(brain, show);
 const report = new Report(analysis, show);
 const reportPanel = new ReportPanel(report, {
@@ -76,8 +83,7 @@ const library = new LibraryView({ onOpen: openGame, announce });
 let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
 let previousTree = null; // the game that "New game", a set-up position or a record replaced
-let changes = 0; // counts changes of the game, so that an answer to an older position is dropped
-let waiting = null; // { text, request } while the brain works on a question
+let changes = 0; // counts changes of the game, for the wait for another tab's move
 let hint = null; // { x, y } suggested for the player, until the game changes
 let message = ''; // what the status says about the last action, until the next
 let followingOtherTab = false; // the game came from another tab, which plays Orvane's move
@@ -155,6 +161,7 @@ function settingsChangedElsewhere() {
 // looking, as far as it still fits).
 function gameChanged(shown = null) {
   changes++;
+  questions.drop();
   hint = null;
   followingOtherTab = false;
   game = tree.game();
@@ -184,6 +191,7 @@ function followOtherTab() {
   previousTree = storage.loadPreviousGame();
   tree = kept;
   changes++;
+  questions.drop();
   hint = null;
   game = tree.game();
   review.follow(tree.line.length, { keepPlace: true });
@@ -207,8 +215,8 @@ function shownGame() {
 function mayPlayOn(position) {
   // Renju's forbidden cells are the brain's to find.
   const brainNeeded = modeOf(tree.players) !== 'twoPlayers' || position.rule === 'renju';
-  if (editor.isOpen || (brainNeeded && brain.state !== 'ready') || waiting || position.isOver)
-    return false;
+  const busy = editor.isOpen || questions.waiting || position.isOver;
+  if (busy || (brainNeeded && brain.state !== 'ready')) return false;
   return !review.isLive || tree.players[position.colourToMove] === Human;
 }
 
@@ -259,14 +267,14 @@ function orvaneMayMove() {
 
 // Asks the brain for Orvane's move whenever it may move.
 async function continueGame() {
-  if (brain.state !== 'ready' || waiting || editor.isOpen || followingOtherTab || !orvaneMayMove())
-    return;
+  const busy = questions.waiting || editor.isOpen || followingOtherTab;
+  if (brain.state !== 'ready' || busy || !orvaneMayMove()) return;
   const colour = game.colourToMove;
   const selfPlaying = modeOf(tree.players) === 'selfPlay';
   if (selfPlaying) selfPlay.moving();
   const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
   const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
-  const answer = await ask(thinking, game, level);
+  const answer = await questions.ask(thinking, game, { level, seconds: settings.thinkingTime });
   if (!answer) return;
   if (!game.isEmpty(answer.x, answer.y)) {
     message = `Orvane answered ${answer.x},${answer.y}, which is not an empty cell.`;
@@ -284,7 +292,8 @@ async function continueGame() {
 async function askForHint() {
   if (!mayAskForHint()) return;
   const position = game;
-  const answer = await ask('Orvane is looking for a move for you…', position, settings.level);
+  const search = { level: Strong, seconds: settings.analysisTime };
+  const answer = await questions.ask('Orvane is looking for a move for you…', position, search);
   if (!answer) return;
   hint = { x: answer.x, y: answer.y, label: 'hint' };
   message = `Hint: Orvane would play ${cellName(answer, naming())} for you (${verdictWords(answer, position)}).`;
@@ -294,31 +303,6 @@ async function askForHint() {
 
 function mayAskForHint() {
   return review.isLive && mayPlayOn(game);
-}
-
-// The brain's answer for the side to move in `position` (a Game) at `level`, with the level and the
-// milliseconds it took; null when the game changed meanwhile (the game as it now stands is taken up
-// instead) or the brain failed (the status then says so, with "Try again").
-async function ask(text, position, level) {
-  const asked = changes;
-  const request = {};
-  waiting = { text, request };
-  show();
-  const started = performance.now();
-  try {
-    const stones = position.stonesSeenBy(position.colourToMove);
-    const answer = await brain.move(stones, { level, size: position.size, rule: position.rule });
-    const milliseconds = Math.round(performance.now() - started);
-    return asked === changes ? { ...answer, level, milliseconds } : null;
-  } catch (error) {
-    if (!(error instanceof BrainFailure)) throw error;
-    announce(error.message);
-    return null;
-  } finally {
-    if (waiting?.request === request) waiting = null;
-    show();
-    if (asked !== changes) continueGame();
-  }
 }
 
 async function tryAgain() {
@@ -479,7 +463,7 @@ function show() {
   const mode = modeOf(tree.players);
   showStatus({
     brain,
-    waiting,
+    waiting: questions.waiting,
     message,
     editing: editor.isOpen,
     review,

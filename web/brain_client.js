@@ -1,13 +1,19 @@
 // The page's hold on the brain: loads it in its worker, asks it for moves and for black's
 // forbidden cells in renju (the orvane package's move() and forbidden(), under any rule and on any
-// board), and never leaves the page waiting for ever. A worker that fails mid-game is replaced and asked again; every question
-// carries the whole position, so a new worker needs nothing else to take up the game.
+// board), and never leaves the page waiting for ever. A worker that fails mid-game is replaced and
+// asked again; every question carries the whole position, so a new worker needs nothing else to
+// take up the game. A question aborted by its asker (the package's signal) is no failure.
 // Generous bounds: the brain spends at most a few seconds on a move, and a phone on a slow
 // network may take a while to fetch and compile the module.
 const LoadMilliseconds = 60000;
 const AnswerMilliseconds = 60000;
 
 export class BrainFailure extends Error {}
+
+// Whether `error` is the package's answer to a question aborted by its signal.
+export function isAbort(error) {
+  return error?.code === 'ORVANE_ABORTED';
+}
 
 export class BrainClient {
   #worker = null;
@@ -28,9 +34,9 @@ export class BrainClient {
     return this.#loading;
   }
 
-  // Orvane's answer for `position` with `options` ({ level, size, rule, onProgress }, as the
-  // package's move() takes them); throws BrainFailure when the brain cannot give one, after one
-  // fresh worker has been tried.
+  // Orvane's answer for `position` with `options` (as the package's move() takes them); throws
+  // BrainFailure when the brain cannot give one, after one fresh worker has been tried, and the
+  // package's AbortError when the options' signal aborted the question.
   move(position, options) {
     return this.#ask('move', position, options);
   }
@@ -52,6 +58,7 @@ export class BrainClient {
           () => `Orvane gave no answer within ${AnswerMilliseconds / 1000} seconds.`,
         );
       } catch (error) {
+        if (isAbort(error)) throw error;
         worker.terminate();
         if (this.#worker === worker) this.#worker = null;
         if (error instanceof BrainFailure || attempt === 2) {

@@ -2,6 +2,7 @@
 // levels, rule and players, and the whole tree of its lines. Each game has its own id, which its
 // tree carries once kept, so that later changes (a report, a side line) update the same entry.
 import { Game } from './game.js';
+import { Levels } from './levels.js';
 
 const Database = 'orvane';
 const Store = 'games';
@@ -30,11 +31,11 @@ export function keepFinishedGame(tree, onKept) {
 // library (a game deleted meanwhile) is kept again under a new one.
 export async function keepTree(tree, date = new Date().toISOString()) {
   const game = Game.replay(tree.start, tree.mainLine);
-  const levels = [...new Set(tree.mainLine.map((move) => move.answer?.level).filter(Boolean))];
+  const used = new Set(tree.mainLine.map((move) => move.answer?.level));
   const entry = {
     date,
     result: game.winner ?? (game.isOver ? 'draw' : null),
-    levels: levels.sort((a, b) => a - b),
+    levels: Levels.filter((level) => used.has(level)),
     rule: tree.start.rule,
     size: tree.start.size,
     players: tree.players,

@@ -1,16 +1,18 @@
 // The report after a game: Orvane goes over the current line, judges every position in it for the
-// side to move at full depth, and marks each move where its verdict turned (see report_marks.js)
-// with the cell it would have played there. The marks are set on the moves themselves, so that
-// they are kept and saved with the game. Orvane's own moves at full depth already carry its
-// judgement of the position before them.
-import { AnalysisLevel } from './levels.js';
+// side to move by the analysis (the strong search, for the analysis' time), and marks each move
+// where its verdict turned (see report_marks.js) with the cell it would have played there. The
+// marks are set on the moves themselves, so that they are kept and saved with the game. Orvane's
+// own moves by the strong search, thought over as long or longer, already carry its judgement of
+// the position before them. Stopping gives up the position being judged at once.
+import { isAbort } from './brain_client.js';
+import { Strong } from './levels.js';
 import { markKind } from './report_marks.js';
 
 export class Report {
   progress = null; // { done, total } while Orvane goes over a game
   #analysis;
   #onProgress;
-  #stopped = false;
+  #stopping = null; // the AbortController of the run in progress
 
   // `analysis`: the Analysis that judges positions; `onProgress()` hears of every position judged.
   constructor(analysis, onProgress) {
@@ -29,18 +31,26 @@ export class Report {
     const moves = [...tree.line];
     const game = tree.game(0);
     const judged = []; // Orvane's answer for the position before each move, and after the last
-    this.#stopped = false;
+    const stopping = new AbortController();
+    this.#stopping = stopping;
+    const seconds = this.#analysis.seconds;
     try {
       for (let index = 0; index <= moves.length && !game.isOver; index++) {
         this.progress = { done: index, total: moves.length + 1 };
         this.#onProgress();
         const own = moves[index]?.answer;
         judged[index] =
-          own?.level === AnalysisLevel ? own : await this.#analysis.answer(game.upTo(index));
-        if (this.#stopped) return null;
+          own?.level === Strong && own.thinkingTime >= seconds
+            ? own
+            : await this.#analysis.answer(game.upTo(index), stopping.signal);
+        if (stopping.signal.aborted) return null;
         if (index < moves.length) game.play(moves[index]);
       }
+    } catch (error) {
+      if (isAbort(error)) return null;
+      throw error;
     } finally {
+      this.#stopping = null;
       this.progress = null;
       this.#onProgress();
     }
@@ -61,6 +71,6 @@ export class Report {
   }
 
   stop() {
-    this.#stopped = true;
+    this.#stopping?.abort();
   }
 }

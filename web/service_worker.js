@@ -20,6 +20,7 @@ const SiteFiles = [
   'board_picture.js',
   'board_view.js',
   'brain_client.js',
+  'brain_questions.js',
   'coordinates.js',
   'downloads.js',
   'forbidden_cells.js',

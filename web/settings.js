@@ -1,9 +1,17 @@
 // The player's settings: kept in the browser, checked before use (a stray kept value cannot break
 // the page), shown in their controls and changed through them. Which level controls show depends
 // on who plays the game: Orvane's level against Orvane, each colour's level when Orvane plays
-// itself. (Who plays is the game's own, kept with it.)
+// itself, and the Strong level's thinking time when a level shown is Strong. (Who plays is the
+// game's own, kept with it.)
 import { CoordinateStyles } from './coordinates.js';
-import { DefaultLevel, fillLevelChoice, levelOf } from './levels.js';
+import {
+  DefaultLevel,
+  Strong,
+  fillLevelChoice,
+  fillTimeChoice,
+  levelOf,
+  thinkingTimeOf,
+} from './levels.js';
 import { page } from './page_elements.js';
 import { Brain, Human } from './players.js';
 import { DefaultRule, DefaultSize, Rules, Sizes } from './rules.js';
@@ -13,12 +21,14 @@ export const settings = checked(storage.loadSettings());
 
 // Each setting's control and how the setting reads from it and shows in it.
 const Controls = [
-  ['level', page.level, 'level'],
+  ['level', page.level, 'value'],
   ['firstPlayer', page.firstPlayer, 'value'],
   ['rule', page.rule, 'value'],
   ['size', page.size, 'number'],
-  ['blackLevel', page.blackLevel, 'level'],
-  ['whiteLevel', page.whiteLevel, 'level'],
+  ['blackLevel', page.blackLevel, 'value'],
+  ['whiteLevel', page.whiteLevel, 'value'],
+  ['thinkingTime', page.thinkingTime, 'value'],
+  ['analysisTime', page.analysisTime, 'value'],
   ['numbers', page.numbers, 'checked'],
   ['heatMap', page.heatMap, 'checked'],
   ['coordinates', page.coordinates, 'value'],
@@ -28,6 +38,7 @@ const Controls = [
 // each change and tells `onChange(name)`.
 export function connectSettings(onChange) {
   for (const select of document.querySelectorAll('.level-choice')) fillLevelChoice(select);
+  for (const select of document.querySelectorAll('.time-choice')) fillTimeChoice(select);
   page.rule.replaceChildren(
     ...Object.entries(Rules).map(([rule, { name }]) => new Option(name, rule)),
   );
@@ -36,8 +47,8 @@ export function connectSettings(onChange) {
   for (const [name, control, kind] of Controls) {
     control.addEventListener('change', () => {
       const value = kind === 'checked' ? control.checked : control.value;
-      settings[name] =
-        kind === 'level' ? levelOf(value) : kind === 'number' ? Number(value) : value;
+      // checked(), below, reads the levels and the times from their text.
+      settings[name] = kind === 'number' ? Number(value) : value;
       Object.assign(settings, checked(settings));
       storage.saveSettings(settings);
       showSettings();
@@ -52,10 +63,12 @@ export function reloadSettings() {
   showSettings();
 }
 
-// Shows the level controls that `mode` uses.
+// Shows the level controls that `mode` uses, and the thinking time when one of them is Strong.
 export function showLevelFields(mode) {
   page.levelField.hidden = page.firstPlayerField.hidden = mode !== 'orvane';
   page.blackLevelField.hidden = page.whiteLevelField.hidden = mode !== 'selfPlay';
+  const levels = { orvane: [settings.level], selfPlay: [settings.blackLevel, settings.whiteLevel] };
+  page.thinkingTimeField.hidden = !levels[mode]?.includes(Strong);
 }
 
 function showSettings() {
@@ -73,6 +86,8 @@ function checked(kept) {
     size: Sizes.includes(kept.size) ? kept.size : DefaultSize,
     blackLevel: levelOf(kept.blackLevel ?? DefaultLevel),
     whiteLevel: levelOf(kept.whiteLevel ?? DefaultLevel),
+    thinkingTime: thinkingTimeOf(kept.thinkingTime),
+    analysisTime: thinkingTimeOf(kept.analysisTime),
     numbers: kept.numbers === true,
     heatMap: kept.heatMap === true,
     coordinates: CoordinateStyles.includes(kept.coordinates) ? kept.coordinates : 'xy',

@@ -3,13 +3,15 @@
 // follows one line at a time, the current line, from the first move to its end; a move's first
 // continuation is its main one.
 import { Colours, Game, emptyStart, isOnBoard } from './game.js';
+import { hasKnownLevel } from './levels.js';
 import { MarkKinds } from './report_marks.js';
 import { checkedPlayers } from './players.js';
 import { DefaultRule, DefaultSize, LargestSize, Rules, SmallestSize } from './rules.js';
 
 // A move of the tree: its cell, what is known about it, and the moves that may follow it.
 // - answer: Orvane's answer behind one of its moves ({ x, y, depth, nodes, verdict, seconds, line,
-//   candidates, level });
+//   candidates, level }, and from the strong search its thinkingTime and its evaluation or
+//   movesToFive);
 // - milliseconds: how long the move took, when known;
 // - mark: the report's mark on it ({ kind, better: { x, y } or null });
 // - comment: a record's own comment on it;
@@ -196,7 +198,8 @@ function knownFacts({ x, y, answer, milliseconds, mark, comment, fromRecord } = 
     answer.line.every(isCell) &&
     Array.isArray(answer.candidates) &&
     answer.candidates.every((candidate) => isCell(candidate) && Number.isFinite(candidate.total)) &&
-    ['depth', 'nodes', 'seconds', 'level'].every((key) => Number.isFinite(answer[key])) &&
+    ['depth', 'nodes', 'seconds'].every((key) => Number.isFinite(answer[key])) &&
+    hasKnownLevel(answer) &&
     typeof answer.verdict === 'string'
   )
     facts.answer = answer;

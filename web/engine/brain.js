@@ -14,8 +14,9 @@ const ForbiddenCell = /^(\d+),(\d+),(overline|double-four|double-three)$/;
 // Resolves to { move, command, forbidden, isLegal, terminate } (see orvane.d.ts). The option
 // frozenClock (milliseconds since 1970-01-01 UTC, or a Date) stops the brain's clock at that
 // instant, so that its random draws repeat from run to run; `wasm` and `wasmUrl` say where the
-// module is, for compileEngine(options).
-export async function makeBrain(options, compileEngine) {
+// module is, for compileEngine(options). `strongMemory` is the bytes the strong search's tables
+// may take, as the entry point sizes them for its platform.
+export async function makeBrain(options, { compileEngine, strongMemory }) {
   checkOptionKeys(options, BrainOptions, '{ frozenClock: 0 }');
   const frozenClock = frozenClockOf(options);
   const engine = await createEngineInstance(await compileEngine(options));
@@ -54,7 +55,10 @@ export async function makeBrain(options, compileEngine) {
 
   return {
     move(position, moveOptions) {
-      const request = moveRequest(position, moveOptions, frozenClock !== undefined);
+      const request = moveRequest(position, moveOptions, {
+        frozenClock: frozenClock !== undefined,
+        strongMemory,
+      });
       throwIfAborted(request.signal);
       startSession(request.game.board);
       // A listener's error must not cross the module's frames, which would leave its search

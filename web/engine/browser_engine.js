@@ -1,11 +1,17 @@
 // The brain's module in a browser: engine.wasm fetched (from beside this module unless the
-// options say otherwise) and compiled while it downloads.
+// options say otherwise) and compiled while it downloads; and the memory of the strong search's
+// tables there.
 import { compiledEngine } from './engine_source.js';
 import { LoadFailedError } from './errors.js';
 
 export function compileEngine(options) {
   return compiledEngine(options, new URL('./engine.wasm', import.meta.url), compileFetched);
 }
+
+// What makeBrain needs of the platform. 32 MB for the strong search (half of it its
+// transposition table, a million entries) is within what a phone gives a page, and the module
+// grows to it only at the first strong move.
+export const browserPlatform = { compileEngine, strongMemory: 32 << 20 };
 
 async function compileFetched(url) {
   let response;

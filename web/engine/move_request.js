@@ -1,6 +1,7 @@
 // A move request in the brain's protocol, made from a position and the options: the game (size,
-// rule, toMove), the level or the times, the seed, and the caller's signal and progress listener.
-// Every input is checked here, so that the brain is never sent anything it would refuse.
+// rule, toMove), the search (the classic one at a level, or the strong one for a thinking time)
+// or the manager's times, the seed, and the caller's signal and progress listener. Every input is
+// checked here, so that the brain is never sent anything it would refuse.
 import { describe } from './describe.js';
 import { BadOptionError } from './errors.js';
 import { GameOptions, checkInPlay, checkOptionKeys, readGame } from './game_position.js';
@@ -17,25 +18,51 @@ const LevelMoveShares = new Map([
   [8, 350],
   [10, null],
 ]);
+const Engines = ['classic', 'strong'];
+// The strong search's thinking time for a move when none is given, and the bounds of one, in
+// seconds. The brain keeps back a tenth of it (30 to 500 ms) to answer within it.
+const DefaultSeconds = 1;
+const FewestSeconds = 0.1;
+const MostSeconds = 3600;
 // The protocol's match time left that means no limit.
 const NoLimit = 2147483647;
 const TimeOptions = ['turnTime', 'matchTime', 'timeLeft'];
-const MoveOptions = ['level', ...TimeOptions, ...GameOptions, 'seed', 'signal', 'onProgress'];
+const MoveOptions = [
+  'engine',
+  'level',
+  'seconds',
+  ...TimeOptions,
+  ...GameOptions,
+  'seed',
+  'signal',
+  'onProgress',
+];
 const LargestSeed = 4294967295;
 
 // { game, lines, signal, onProgress } for the brain's move in `position` (an array of stones, or
-// a string of moves) with `options`. The lines give the rule, the seed and the times, then the
-// whole position (BEGIN on the empty board). Without a seed, each move draws a fresh one, unless
-// `clockSeeded`: then the brain's (stopped) clock seeds its draws.
+// a string of moves) with `options`. The lines choose the search (with `strongMemory`, the bytes
+// the strong search's tables may take), give the rule, the seed and the times, then the whole
+// position (BEGIN on the empty board). Without a seed, each move draws a fresh one, unless the
+// brain's clock is stopped (`frozenClock`): then the clock seeds its draws.
 // Throws a BadPositionError, BadOptionError or GameOverError that says what is wrong.
-export function moveRequest(position, options = {}, clockSeeded = false) {
+export function moveRequest(position, options = {}, { frozenClock = false, strongMemory }) {
   checkOptionKeys(options, MoveOptions, '{ level: 8 }');
+  const engine = engineOf(options.engine);
   const game = readGame(position, options);
   checkInPlay(game);
-  const { turnTime, matchTime, timeLeft } = timesFor(options, game);
+  const { turnTime, matchTime, timeLeft } =
+    engine === 'strong' ? strongTimes(options) : classicTimes(options, game);
+  if (engine === 'strong' && frozenClock) {
+    throw new BadOptionError(
+      'the strong search thinks until its time is up, which a brain made with frozenClock never ' +
+        'sees: use a brain without frozenClock for it',
+    );
+  }
   const lines = [
+    `INFO engine ${engine}`,
+    ...(engine === 'strong' ? [`INFO max_memory ${strongMemory}`] : []),
     `INFO rule ${game.rule.number}`,
-    `INFO seed ${seedFor(options.seed, clockSeeded)}`,
+    `INFO seed ${seedFor(options.seed, frozenClock)}`,
     `INFO timeout_turn ${turnTime}`,
     `INFO timeout_match ${matchTime}`,
     `INFO time_left ${timeLeft}`,
@@ -45,6 +72,15 @@ export function moveRequest(position, options = {}, clockSeeded = false) {
   if (game.stones.length === 0) return { ...request, lines: ['RESTART', ...lines, 'BEGIN'] };
   const stoneLines = game.stones.map(({ x, y, own }) => `${x},${y},${own ? 1 : 2}`);
   return { ...request, lines: [...lines, 'BOARD', ...stoneLines, 'DONE'] };
+}
+
+function engineOf(engine = 'classic') {
+  if (!Engines.includes(engine)) {
+    throw new BadOptionError(
+      `unknown engine ${describe(engine)}: the engines are classic and strong`,
+    );
+  }
+  return engine;
 }
 
 // The seed the brain's random choice among equal cells starts from for this move: the caller's,
@@ -74,14 +110,57 @@ export function listenerOf({ onProgress }) {
   return onProgress;
 }
 
-// The INFO values of a move: from the level, from the manager's times, or else level 10.
-function timesFor(options, game) {
-  const times = TimeOptions.filter((key) => options[key] !== undefined);
+// The INFO values of a classic move: from the level, from the manager's times, or else level 10.
+function classicTimes(options, game) {
+  if (options.seconds !== undefined) {
+    throw new BadOptionError(
+      "seconds is the strong search's thinking time: give engine: 'strong' with it, or the " +
+        'classic search a level',
+    );
+  }
+  const times = givenTimes(options);
   if (options.level !== undefined && times.length > 0) {
     throw new BadOptionError(`give a level or times (${times.join(', ')}), not both`);
   }
   if (times.length === 0) return levelTimes(options.level === undefined ? 10 : options.level, game);
+  return managerTimes(options, times);
+}
 
+// The INFO values of a strong move: a turn of `seconds` and no match limit, or the manager's
+// times.
+function strongTimes(options) {
+  if (options.level !== undefined) {
+    throw new BadOptionError(
+      'a level is a depth of the classic search: the strong search takes seconds or times',
+    );
+  }
+  const times = givenTimes(options);
+  if (options.seconds !== undefined && times.length > 0) {
+    throw new BadOptionError(`give seconds or times (${times.join(', ')}), not both`);
+  }
+  if (times.length > 0) {
+    const managed = managerTimes(options, times);
+    // A turn of 0 is no limit to the strong search: with no match limit either, it would not end.
+    if (managed.turnTime === 0 && managed.timeLeft >= NoLimit) {
+      throw new BadOptionError('the strong search needs a turnTime above 0, or a match time');
+    }
+    return managed;
+  }
+  const { seconds = DefaultSeconds } = options;
+  if (typeof seconds !== 'number' || !(seconds >= FewestSeconds && seconds <= MostSeconds)) {
+    throw new BadOptionError(
+      `seconds is a number from ${FewestSeconds} to ${MostSeconds}, not ${describe(seconds)}`,
+    );
+  }
+  return { turnTime: Math.round(seconds * 1000), matchTime: 0, timeLeft: NoLimit };
+}
+
+function givenTimes(options) {
+  return TimeOptions.filter((key) => options[key] !== undefined);
+}
+
+// The INFO values of the manager's times `times` (the names of those given).
+function managerTimes(options, times) {
   for (const key of times) {
     if (!Number.isSafeInteger(options[key]) || options[key] < 0) {
       throw new BadOptionError(

@@ -1,5 +1,6 @@
 // The brain's module in Node: engine.wasm read from its file (beside this module unless the
-// options say otherwise: a path, or a file: URL) and compiled.
+// options say otherwise: a path, or a file: URL) and compiled; and the memory of the strong
+// search's tables there.
 import { readFile } from 'node:fs/promises';
 import { compiledEngine } from './engine_source.js';
 import { LoadFailedError } from './errors.js';
@@ -7,6 +8,10 @@ import { LoadFailedError } from './errors.js';
 export function compileEngine(options) {
   return compiledEngine(options, new URL('./engine.wasm', import.meta.url), compileFile);
 }
+
+// What makeBrain needs of the platform: in Node, the strong search takes the 64 MB that
+// pbrain-orvane gives it by default.
+export const nodePlatform = { compileEngine, strongMemory: 64 << 20 };
 
 async function compileFile(place) {
   const file = typeof place === 'string' && place.startsWith('file:') ? new URL(place) : place;

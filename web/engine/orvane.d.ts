@@ -35,7 +35,7 @@ export interface GameOptions {
   toMove?: 'black' | 'white';
 }
 
-/** The search depth in plies. */
+/** The classic search's depth in plies. */
 export type Level = 2 | 6 | 8 | 10;
 
 /** A report of the search while it runs: one for each depth it finishes. */
@@ -44,9 +44,15 @@ export interface SearchReport {
   nodes: number;
   /** For the side the brain plays. */
   verdict: Verdict;
-  /** The strong search's evaluation, for the side the brain plays. */
+  /**
+   * The strong search's evaluation when it proved nothing (its verdict then 'undecided'): what
+   * the position is worth to the side the brain plays, in the worths of its shapes (hundreds).
+   */
   evaluation?: number;
-  /** After a 'won' or 'lost' verdict of the strong search: the winner's moves up to the five. */
+  /**
+   * After a 'won' or 'lost' verdict of the strong search: the winner's moves up to and including
+   * its five, the move now (or, when lost, the other side's next move) counting 1.
+   */
   movesToFive?: number;
   seconds: number;
   /** The line behind the best move so far, the move first, sides alternating. */
@@ -70,22 +76,40 @@ interface MoveExtras extends GameOptions {
   onProgress?: (report: SearchReport) => void;
 }
 
+/** The times a manager would give, in milliseconds. */
+interface ManagerTimes {
+  /** The time for this turn (30000 when left out). */
+  turnTime?: number;
+  /** The time for the whole match, 0 for no limit (the default). */
+  matchTime?: number;
+  /** The match time left (matchTime when left out). */
+  timeLeft?: number;
+}
+
+type NoTimes = { turnTime?: undefined; matchTime?: undefined; timeLeft?: undefined };
+
 /**
- * How long and how deep the brain may think: a level, or the times a manager would give, in
- * milliseconds. With neither, level 10.
+ * Which search, and how long or how deep it may think: the classic threat search (the default) at
+ * a level, or the strong search (an alpha-beta search with a transposition table that proves wins
+ * by threats, deepened for as long as its time allows) for `seconds`; or either with the times a
+ * manager would give. With none of them, the classic search at level 10.
  */
 export type MoveOptions = MoveExtras &
   (
-    | { level?: Level; turnTime?: undefined; matchTime?: undefined; timeLeft?: undefined }
-    | {
-        level?: undefined;
-        /** The time for this turn (30000 when left out). */
-        turnTime?: number;
-        /** The time for the whole match, 0 for no limit (the default). */
-        matchTime?: number;
-        /** The match time left (matchTime when left out). */
-        timeLeft?: number;
-      }
+    | ({ engine?: 'classic'; seconds?: undefined } & (
+        ({ level?: Level } & NoTimes) | ({ level?: undefined } & ManagerTimes)
+      ))
+    | ({ engine: 'strong'; level?: undefined } & (
+        | ({
+            /**
+             * The thinking time for this move, 0.1 to 3600 (1 when left out): the search ends
+             * within it, sooner on a forced or proven move. A brain's first strong move also
+             * makes the search's tables, which takes a tenth of a second or so more.
+             */
+            seconds?: number;
+          } & NoTimes)
+        | ({ seconds?: undefined } & ManagerTimes)
+      ))
   );
 
 export interface Cell {
@@ -105,7 +129,7 @@ export type Verdict = 'won' | 'likely won' | 'undecided' | 'likely lost' | 'lost
 export interface Answer extends SearchReport, Cell {
   /** Plies searched: 0 for an opening move drawn without a search. */
   depth: number;
-  /** The cells weighed, in rank order. */
+  /** The cells the classic search weighed, in rank order; none from the strong search. */
   candidates: Candidate[];
 }
 

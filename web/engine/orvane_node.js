@@ -1,7 +1,7 @@
 // The orvane package in Node: Orvane, a Go-moku brain, for programs. The brain reads engine.wasm
 // from its file, and createBrainWorker runs it on a worker thread.
 import { makeBrain } from './brain.js';
-import { compileEngine } from './node_engine.js';
+import { nodePlatform } from './node_engine.js';
 import { startWorker } from './node_worker_thread.js';
 import { makeBrainWorker } from './worker_brain.js';
 
@@ -9,8 +9,8 @@ export { outcome } from './outcome.js';
 export * from './public_errors.js';
 
 // The brain in the program's own thread: each move blocks until it is found.
-export const createBrain = async (options = {}) => makeBrain(options, compileEngine);
+export const createBrain = async (options = {}) => makeBrain(options, nodePlatform);
 
 // The brain on a worker thread, so that the program's event loop runs on while it thinks.
 export const createBrainWorker = async (options = {}) =>
-  makeBrainWorker(options, { compileEngine, startWorker });
+  makeBrainWorker(options, { ...nodePlatform, startWorker });

@@ -8,14 +8,15 @@ import { errorTransfer } from './errors.js';
 
 const Methods = ['command', 'forbidden', 'isLegal'];
 
-// The handler of the worker's messages; `post` sends an answer back.
-export function serveBrain(compileEngine, post) {
+// The handler of the worker's messages; `post` sends an answer back. `platform` is what
+// makeBrain takes: { compileEngine, strongMemory }.
+export function serveBrain(platform, post) {
   let brain;
   let queue = Promise.resolve();
   const answer = async ({ id, method, args }) => {
     try {
       if (method === 'start') {
-        brain = await makeBrain(args[0], compileEngine);
+        brain = await makeBrain(args[0], platform);
         post({ id, result: null });
       } else if (method === 'move') {
         const [position, options, wantsProgress] = args;

@@ -205,6 +205,47 @@ test('each level searches to its depth, and the page says when the budget search
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('the Strong level thinks for its time and counts its win to the move that makes five', async () => {
+  const board = await openPage();
+  const timeHidden = () => board.page.$eval('#thinking-time-field', (field) => field.hidden);
+  assert.equal(await timeHidden(), true, 'no thinking time for the classic levels');
+  await board.page.select('#level', 'strong');
+  assert.equal(await timeHidden(), false);
+  await board.page.select('#thinking-time', '1');
+  await board.goTo(`#${WhiteWinsWithThreats}`);
+  await board.play(0, 19);
+  const last = (selector) =>
+    board.page.$eval(`#move-list li:last-child ${selector}`, (item) => item.textContent);
+  assert.match(await last('.detail'), /^depth \d+ · [\d,]+ nodes · won in \d+ · [\d.]+ s$/);
+  const words = await last('.words');
+  const claimed = Number(words.match(/^sees a win in (\d+) moves, the last making five$/)?.[1]);
+  assert.ok(claimed > 1, words);
+
+  // The player answers as Orvane's line expects, then anywhere: the five comes by the move counted.
+  await board.page.click('#move-list li:last-child .show-line');
+  // Black's stones of the line, in its order.
+  const replies = await board.page.$$eval('.cell[data-ghost="black"]', (cells) =>
+    cells
+      .map((cell) => [Number(cell.textContent), Number(cell.dataset.x), Number(cell.dataset.y)])
+      .sort((a, b) => a[0] - b[0])
+      .map(([, x, y]) => [x, y]),
+  );
+  await board.page.click('#line-close');
+  let orvaneMoves = 1;
+  while (!(await board.isOver()) && orvaneMoves <= claimed) {
+    const stones = await board.stones();
+    const reply = replies.shift();
+    const empty = stones.indexOf('');
+    const [x, y] =
+      reply && stones[reply[0] + 20 * reply[1]] === '' ? reply : [empty % 20, empty / 20];
+    await board.play(x, Math.floor(y));
+    orvaneMoves++;
+  }
+  assert.equal(await board.status(), 'Orvane wins: five in a row.');
+  assert.ok(orvaneMoves <= claimed, `the five came with move ${orvaneMoves} of ${claimed}`);
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('review steps back and forth without changing the game, then play goes on', async () => {
   const board = await openPage();
   await board.play(9, 9);

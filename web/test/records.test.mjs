@@ -81,9 +81,15 @@ test('a game with variations, set-up stones, times, analysis and marks reads bac
   });
   tree.addMove(side, { x: 1, y: 1, mark: { kind: 'losing', better: { x: 2, y: 2 } } });
   const second = tree.addMove(first, { x: 10, y: 10, mark: { kind: 'missed-win', better: null } });
-  tree.addMove(first, { x: 11, y: 11 });
+  // The strong search's answers: an evaluation, and a win counted to the five.
+  const strong = { level: 'strong', thinkingTime: 3, depth: 9, nodes: 81234, seconds: 2.7 };
+  const evaluated = { ...strong, verdict: 'undecided', evaluation: -82, candidates: [] };
+  const won = { ...strong, verdict: 'won', movesToFive: 4, candidates: [] };
+  tree.addMove(first, { x: 11, y: 11, answer: { x: 11, y: 11, ...evaluated, line: [] } });
   let node = second;
   for (let index = 0; index < 10; index++) node = tree.addMove(node, { x: index, y: 19 });
+  const line = [{ x: 5, y: 5 }];
+  node = tree.addMove(node, { x: 5, y: 5, answer: { x: 5, y: 5, ...won, line } });
   markAll(tree.root);
   tree.names = { black: Names.black, white: Names.white };
   tree.select(tree.root);
@@ -95,6 +101,7 @@ test('a game with variations, set-up stones, times, analysis and marks reads bac
   assert.match(text, /RU\[8\]SZ\[20\]/, "caro's number, as the runner writes rules");
   assert.match(text, /AB\[dd\]AW\[ee\]PL\[W\]\n\(;W\[jj\]C\[812ms\nOrvane at level 10: depth 10/);
   assert.match(text, /C\[a side line: "\\]" \\\\ and\ntwo lines\]/);
+  assert.match(text, /C\[Orvane strong, 3 s a move: depth 9, 81234 nodes, won in 4, 2\.70 s\n/);
   assert.deepEqual(
     readLink(writeLink(tree.game())).game().stonesSeenBy('black'),
     tree.game().stonesSeenBy('black'),

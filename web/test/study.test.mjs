@@ -1,6 +1,7 @@
-// The page as a study board, in headless Chromium, one scenario per capability: a position set up
-// and analysed, side lines, two players and Orvane against itself, the report after a game, the
-// library, the coordinates, pasting and the picture, and a phone held upright.
+// The page as a study board, in headless Chromium, one scenario per capability: the strong
+// search's analysis of a position set up and of each one stepped through, side lines, two players
+// and Orvane against itself, the report after a game, the library, the coordinates, pasting and
+// the picture, and a phone held upright.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -12,9 +13,40 @@ const BlackFiveNext = 'moves=aakkbaklcakmdapp';
 // corner, and white to move then wins.
 const BlackLetsItsWinGo = 'moves=ffkkgfllhfmmat';
 
-test('a position set up in the editor is analysed, and so is each position stepped through', async () => {
+test('the strong search analyses the position shown depth by depth: one set up, and each one stepped through', async () => {
   const board = await openPage();
   await board.play(9, 9);
+  const analysisText = () => board.page.$eval('#analysis-text', (text) => text.textContent);
+  const analysed = () =>
+    board.page
+      .waitForFunction(
+        () => {
+          const text = document.getElementById('analysis-text');
+          return (
+            !text.classList.contains('busy') &&
+            /Orvane plays/.test(text.textContent) &&
+            text.textContent
+          );
+        },
+        { polling: 50, timeout: 60000 },
+      )
+      .then((text) => text.jsonValue());
+  await board.page.select('#analysis-time', '1');
+  await board.page.click('#analyse');
+  await board.page.waitForFunction(
+    () => / s, and searching on\.$/.test(document.getElementById('analysis-text').textContent),
+    { polling: 20, timeout: 30000 },
+  );
+  assert.match(
+    await analysisText(),
+    /Depth \d+ · [\d,]+ nodes · eval -?\d+ · /,
+    'a depth reported',
+  );
+  assert.match(
+    await analysed(),
+    /^Black to move: Orvane plays \d+,\d+, open position, evaluation [+-]?\d+ for black\. Its line: /,
+  );
+
   await openDrawer(board, 'study');
   await board.page.click('#edit-board');
   await board.page.click('#editor-clear');
@@ -34,30 +66,15 @@ test('a position set up in the editor is analysed, and so is each position stepp
   assert.equal(stones.filter((stone) => stone === 'white').length, 3);
   assert.match(await board.status(), /^The position is set up, black to move/);
 
-  await board.page.click('#analyse');
-  const analysed = () =>
-    board.page
-      .waitForFunction(
-        () => {
-          const text = document.getElementById('analysis-text');
-          return (
-            !text.classList.contains('busy') &&
-            /Orvane plays/.test(text.textContent) &&
-            text.textContent
-          );
-        },
-        { polling: 50, timeout: 60000 },
-      )
-      .then((text) => text.jsonValue());
   assert.match(
     await analysed(),
-    /^Black to move: Orvane plays (4|8),5, sees a win in 2 moves\. Its line: /,
+    /^Black to move: Orvane plays (4|8),5, sees a win in 2 moves, the last making five\. Its line: /,
     'the open three becomes a straight four, then five',
   );
   assert.equal((await board.page.$$('.cell.hinted')).length, 1, "the analysis' move on the board");
 
   await board.play(0, 19);
-  assert.match(await analysed(), /^Black to move: /, 'the position after the answer');
+  assert.match(await analysed(), /^Black to move: .*sees a loss/, 'the position after the answer');
   await board.page.click('#back');
   assert.match(await analysed(), /^White to move: Orvane plays \d+,\d+/, 'one move back');
   await board.page.click('#analysis-line');

@@ -180,6 +180,14 @@ const badInputs = [
   ['9,9', { seed: -3 }, 'BAD_OPTION', /^seed is a whole number from 0 to 4294967295, not -3/],
   ['9,9', { toMove: 'black' }, 'BAD_OPTION', /^toMove goes with stones 'black' and 'white'/],
   ['9,9', { signal: 'stop' }, 'BAD_OPTION', /^signal is an AbortSignal, not "stop"/],
+  ['9,9', { engine: 'deep' }, 'BAD_OPTION', /^unknown engine "deep": the engines are classic and/],
+  ['9,9', { engine: 'strong', level: 8 }, 'BAD_OPTION', /^a level is a depth of the classic/],
+  ['9,9', { seconds: 3 }, 'BAD_OPTION', /^seconds is the strong search's thinking time: give en/],
+  ['9,9', { engine: 'strong', seconds: 0.05 }, 'BAD_OPTION', /^seconds is a number from 0\.1 to/],
+  ['9,9', { engine: 'strong', seconds: 2, turnTime: 9 }, 'BAD_OPTION', /^give seconds or times/],
+  ['9,9', { engine: 'strong', turnTime: 0 }, 'BAD_OPTION', /^the strong search needs a turnTime/],
+  // The tests' brain has a stopped clock, on which the strong search's time would never pass.
+  ['9,9', { engine: 'strong' }, 'BAD_OPTION', /^the strong search thinks until its time is up/],
 ];
 
 test('bad input throws an OrvaneError with a code that says what is wrong, and the brain plays on', async () => {

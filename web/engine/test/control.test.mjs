@@ -1,5 +1,5 @@
-// Control over a move in flight, in Node: the brain on a worker thread, a move aborted while it
-// searches and the brain answering on, the progress reports of both searches' MESSAGE lines, and
+// Control over a move in flight, in Node: the brain on a worker thread, a move of either search
+// aborted while it searches and the brain answering on, the progress reports of both searches, and
 // the error classes and codes as they cross from the worker.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -98,6 +98,54 @@ test("the classic search reports once, with the answer's figures and line; a lis
       RangeError,
     );
     assert.deepEqual(await brain.move(slow, { level: 8 }), answer);
+    brain.terminate();
+  }
+});
+
+test('a strong move reports each depth it finishes and answers with the last; the classic search follows', async () => {
+  const brain = await orvane.createBrainWorker();
+  try {
+    const reports = [];
+    const answer = await brain.move(slow, {
+      engine: 'strong',
+      seconds: 1,
+      onProgress: (report) => reports.push(report),
+    });
+    assert.ok(reports.length >= 2, `${reports.length} reports`);
+    reports.slice(1).forEach((report, index) => {
+      assert.ok(report.depth > reports[index].depth, 'one report per depth, deepening');
+    });
+    const { x, y, candidates, ...figures } = answer;
+    assert.deepEqual(figures, reports.at(-1), "the answer has the last depth's figures");
+    assert.deepEqual({ x, y }, figures.line[0], 'the move starts its line');
+    assert.equal(typeof answer.evaluation, 'number', 'an open position has an evaluation');
+
+    // The session goes back to the classic search, with its candidates.
+    const classic = await brain.move(slow, { level: 8 });
+    assert.equal(classic.depth, 8);
+    assert.ok(!('evaluation' in classic) && classic.candidates.length > 0);
+  } finally {
+    brain.terminate();
+  }
+});
+
+test('a strong search aborted in flight rejects, and the next move does not wait for its time', async () => {
+  const brain = await orvane.createBrainWorker();
+  try {
+    const controller = new AbortController();
+    const aborted = brain.move(slow, {
+      engine: 'strong',
+      seconds: 60,
+      signal: controller.signal,
+      onProgress: () => controller.abort('enough'),
+    });
+    await assert.rejects(aborted, { code: 'ORVANE_ABORTED', cause: 'enough' });
+    const started = performance.now();
+    const next = await brain.move(quick, { engine: 'strong', seconds: 0.5 });
+    // The new worker loads and thinks half a second; the aborted search had a minute.
+    assert.ok(performance.now() - started < 20000, 'the next move came without the minute');
+    assert.equal(typeof next.evaluation, 'number');
+  } finally {
     brain.terminate();
   }
 });

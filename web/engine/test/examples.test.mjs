@@ -35,7 +35,13 @@ test("the README's Node example", () => {
   writeFileSync(path.join(projectDirectory, 'example.mjs'), example('js'));
   const run = spawnSync('node', ['example.mjs'], { cwd: projectDirectory, encoding: 'utf8' });
   assert.equal(run.status, 0, run.stderr);
-  assert.match(run.stdout, new RegExp(`^Orvane plays \\d+,\\d+: ${Verdicts}, depth 8\\n$`));
+  assert.match(
+    run.stdout,
+    new RegExp(
+      `^Orvane plays \\d+,\\d+: ${Verdicts}, depth 8\\n` +
+        `The strong search plays \\d+,\\d+, depth [1-9]\\d*\\n$`,
+    ),
+  );
 });
 
 let server;

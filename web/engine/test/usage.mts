@@ -17,6 +17,9 @@ const answer: Answer = brain.move(stones, { level: 8 });
 const verdict: Verdict = answer.verdict;
 const onLine: number = answer.line[0].x + answer.candidates[0].total;
 brain.move('9,9 10,10', { turnTime: 5000, matchTime: 180000, timeLeft: 60000 });
+const strong: Answer = brain.move('9,9', { engine: 'strong', seconds: 3, rule: 'renju' });
+const worth: number | undefined = strong.evaluation ?? strong.movesToFive;
+brain.move('9,9', { engine: 'strong', turnTime: 5000, timeLeft: 60000 });
 const replies: string[] = brain.command('ABOUT');
 const colours: Stone[] = [{ x: 9, y: 9, stone: 'black' }];
 brain.move(colours, { toMove: 'white', rule: 'renju', size: 15, seed: 7, level: 6 });
@@ -39,6 +42,12 @@ worker.terminate();
 brain.move(stones, { level: 5 });
 // @ts-expect-error: a level or times, not both
 brain.move(stones, { level: 8, turnTime: 5000 });
+// @ts-expect-error: a level is the classic search's
+brain.move(stones, { engine: 'strong', level: 8 });
+// @ts-expect-error: seconds are the strong search's
+brain.move(stones, { seconds: 3 });
+// @ts-expect-error: seconds or times, not both
+brain.move(stones, { engine: 'strong', seconds: 3, turnTime: 5000 });
 // @ts-expect-error: a stone is 'own', 'opponent', 'black' or 'white'
 brain.move([{ x: 9, y: 9, stone: 'red' }]);
 // @ts-expect-error: an unknown rule
@@ -56,6 +65,7 @@ await createBrainWorker({
 
 export {
   verdict,
+  worth,
   onLine,
   replies,
   later,

@@ -1,0 +1,67 @@
+// The page's question to the brain about the game: Orvane's move, or a hint for the player. One
+// question at a time; while it waits, the status tells what the brain works on. A question whose
+// game has changed meanwhile is dropped at once (the strong search may think for seconds), which
+// frees the brain for the game as it now stands.
+import { BrainFailure, isAbort } from './brain_client.js';
+import { searchAt } from './levels.js';
+
+export class BrainQuestions {
+  waiting = null; // { text } while the brain works on a question
+  #brain;
+  #controller = null;
+  #onChange;
+  #onFailure;
+  #onDropped;
+
+  // `brain`: the BrainClient; `onChange()` hears when a question starts or ends;
+  // `onFailure(message)` when the brain could not answer; `onDropped()` when a dropped question
+  // has ended, so that the game as it now stands can be taken up.
+  constructor(brain, { onChange, onFailure, onDropped }) {
+    this.#brain = brain;
+    this.#onChange = onChange;
+    this.#onFailure = onFailure;
+    this.#onDropped = onDropped;
+  }
+
+  // Orvane's answer for the side to move in `position` (a Game) at `level` (the strong search
+  // thinking `seconds`), with what was asked and the milliseconds it took; `text` says meanwhile
+  // what the brain does. Null when the question was dropped or the brain failed.
+  async ask(text, position, { level, seconds }) {
+    const controller = new AbortController();
+    this.#controller = controller;
+    this.waiting = { text };
+    this.#onChange();
+    const started = performance.now();
+    const { options, kept } = searchAt(level, seconds);
+    try {
+      const stones = position.stonesSeenBy(position.colourToMove);
+      const answer = await this.#brain.move(stones, {
+        ...options,
+        size: position.size,
+        rule: position.rule,
+        signal: controller.signal,
+      });
+      const milliseconds = Math.round(performance.now() - started);
+      return controller.signal.aborted ? null : { ...answer, ...kept, milliseconds };
+    } catch (error) {
+      if (isAbort(error)) return null;
+      if (!(error instanceof BrainFailure)) throw error;
+      this.#onFailure(error.message);
+      return null;
+    } finally {
+      if (this.#controller === controller) {
+        this.#controller = null;
+        this.waiting = null;
+        this.#onChange();
+      }
+      if (controller.signal.aborted) this.#onDropped();
+    }
+  }
+
+  // Drops the question in flight, if any: the game it was about has changed.
+  drop() {
+    this.#controller?.abort();
+    this.#controller = null;
+    this.waiting = null;
+  }
+}
