@@ -17,8 +17,9 @@
 # leaves the time it takes to answer START out of the turn); it may not pass the turn and the
 # grace, and every later answer may not pass the turn. The one known
 # exception: Wine now and then fails to start a program before any of its code runs, and the
-# manager ends the game with "Can't create process (error 1359)"; such a game is played again,
-# up to twice, and reported. Prints one line per game and the time of the whole. The games stay
+# manager ends the game with "Can't create process (error 1359)", and now and then the virtual
+# display fails to start before the manager does, leaving no game at all; such a game is played
+# again, up to twice, and reported. Prints one line per game and the time of the whole. The games stay
 # in BUILD/windows-manager (BUILD: first argument, default build/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -74,14 +75,20 @@ answers_over_turn() {
 }
 
 # What is wrong with the game whose play.sh line is $1, whose folder is $2 and whose turn is $3
-# ms; nothing if all is well, "start failure" for Wine's known failure to start a program. The
+# ms; nothing if all is well, "start failure: why" when Wine or the display failed to start. The
 # manager's messages go to standard error, or to its message log beside the brains' MESSAGE lines
 # ("N) brain: text"), a log that is not written when no brain sends a MESSAGE.
 game_fault() {
   local line=$1 dir=$2 turn=$3 message opening=0
   message=$(tr -d '\r' 2>/dev/null <"$dir/messages.txt" | grep -vE '^ *[0-9]+\) ' | head -n 1 || true)
-  if [[ $line == *"stderr='"* ]]; then
-    if [[ $line == *"(error 1359)"* ]]; then echo "start failure"; else echo "a message of the manager"; fi
+  if [ ! -d "$dir" ]; then
+    echo "start failure: no game was played (${line:-no output})"
+  elif [[ $line == *"stderr='"* ]]; then
+    if [[ $line == *"(error 1359)"* ]]; then
+      echo "start failure: Wine failed to start a brain (error 1359)"
+    else
+      echo "a message of the manager"
+    fi
   elif [ -n "$message" ]; then
     echo "the manager's message \"$message\""
   elif [[ $line != *" end=five, "* && $line != *" end=draw(board full)"* ]]; then
@@ -117,8 +124,8 @@ play_lane() {
       line=$(PISKVORK_WINEPREFIX=$WINEPREFIX "$manager_source/play.sh" "${options[@]}" -out "$dir" \
         "$first" "$second" 1 2>&1 | tail -n 1) || true
       fault=$(game_fault "$line" "$dir/game01" "$turn")
-      if [ "$fault" != "start failure" ] || [ "$attempt" -eq 3 ]; then break; fi
-      replays+=" [replayed: Wine failed to start a brain (error 1359)]"
+      if [[ $fault != "start failure: "* ]] || [ "$attempt" -eq 3 ]; then break; fi
+      replays+=" [replayed: ${fault#start failure: }]"
     done
     echo "$lane$number: ${line#game 1: }$replays"
     [ -z "$fault" ] || echo "FAILED $lane$number: $fault (the game is in $dir)"
