@@ -20,17 +20,14 @@
 #include <string>
 #include <vector>
 
+#include "bench_signature.hpp"
 #include "driver/turn.hpp"
 
 namespace {
 
 using namespace orvane;
-
-class FrozenClock final : public Clock {
- public:
-  TimeOfDay localTime() const override { return {13, 5, 42, 378}; }
-  TimeOfDay utcTime() const override { return {13, 5, 42, 378}; }
-};
+using bench::FrozenClock;
+using bench::Signature;
 
 const std::map<std::string, GameRule> RuleNames = {{"freestyle", GameRule::Freestyle},
                                                    {"exact-five", GameRule::ExactFive},
@@ -64,25 +61,6 @@ std::optional<RulePosition> readPosition(const std::filesystem::path& file) {
   position.moverIsBlack = stones % 2 == 0;
   return position;
 }
-
-// FNV-1a over the bytes of every value fed to it.
-class Signature {
- public:
-  void add(std::int64_t value) {
-    for (int byte = 0; byte < 8; ++byte) {
-      hash_ ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xff;
-      hash_ *= 0x100000001b3ull;
-    }
-  }
-  std::string text() const {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, hash_);
-    return text;
-  }
-
- private:
-  std::uint64_t hash_ = 0xcbf29ce484222325ull;
-};
 
 std::map<std::string, std::string> readExpected(const char* file) {
   std::map<std::string, std::string> expected;
@@ -148,15 +126,8 @@ int main(int argc, char** argv) {
           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       totalNodes += outcome.nodes;
       totalSeconds += seconds;
-      signature.add(static_cast<std::int64_t>(outcome.nodes));
-      signature.add(outcome.rootVerdict);
-      for (const Candidate& candidate : outcome.rootList.entries) {
-        for (std::int32_t field : {candidate.x, candidate.y, candidate.attack, candidate.defence})
-          signature.add(field);
-      }
-      const std::string move =
-          outcome.move ? std::to_string(outcome.move->x) + "," + std::to_string(outcome.move->y)
-                       : "none";
+      bench::AddTurn(signature, outcome);
+      const std::string move = bench::MoveText(outcome.move);
       std::printf("%-16s %-14s %10" PRIu64 " %8.1f ms %6s\n", name.c_str(), file.stem().c_str(),
                   outcome.nodes, seconds * 1000, move.c_str());
     }

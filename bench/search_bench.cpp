@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_signature.hpp"
 #include "driver/io_channel.hpp"
 #include "driver/move_files.hpp"
 #include "driver/turn.hpp"
@@ -23,12 +24,8 @@
 namespace {
 
 using namespace orvane;
-
-class FrozenClock final : public Clock {
- public:
-  TimeOfDay localTime() const override { return {13, 5, 42, 378}; }
-  TimeOfDay utcTime() const override { return {13, 5, 42, 378}; }
-};
+using bench::FrozenClock;
+using bench::Signature;
 
 struct ManagerFiles {
   Board board;
@@ -49,21 +46,6 @@ bool readManagerFiles(const std::filesystem::path& directory, ManagerFiles& file
   channel.close();
   return channel.pendingError() == 0;
 }
-
-// FNV-1a over the bytes of every value fed to it.
-class Signature {
- public:
-  void add(std::int64_t value) {
-    for (int byte = 0; byte < 8; ++byte) {
-      hash_ ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xff;
-      hash_ *= 0x100000001b3ull;
-    }
-  }
-  std::uint64_t value() const { return hash_; }
-
- private:
-  std::uint64_t hash_ = 0xcbf29ce484222325ull;
-};
 
 }  // namespace
 
@@ -107,28 +89,13 @@ int main(int argc, char** argv) {
 
     totalNodes += outcome.nodes;
     totalSeconds += seconds;
-    signature.add(static_cast<std::int64_t>(outcome.nodes));
-    signature.add(outcome.rootVerdict);
-    for (const Candidate& candidate : outcome.rootList.entries) {
-      for (std::int32_t field : {candidate.x, candidate.y, candidate.attack, candidate.defence}) {
-        signature.add(field);
-      }
-    }
-    const std::string move =
-        outcome.move ? std::to_string(outcome.move->x) + "," + std::to_string(outcome.move->y)
-                     : "none";
+    bench::AddTurn(signature, outcome);
+    const std::string move = bench::MoveText(outcome.move);
     std::printf("%-16s %5d %10" PRIu64 " %10.1f %6s\n", directory.filename().c_str(),
                 outcome.budget.searchDepth, outcome.nodes, seconds * 1000, move.c_str());
   }
 
-  char signatureText[17];
-  std::snprintf(signatureText, sizeof signatureText, "%016" PRIx64, signature.value());
   std::printf("positions %zu  nodes %" PRIu64 "  seconds %.3f  nodes/s %.0f\n", directories.size(),
               totalNodes, totalSeconds, totalSeconds > 0 ? totalNodes / totalSeconds : 0.0);
-  std::printf("signature %s\n", signatureText);
-  if (expected != nullptr && std::strcmp(expected, signatureText) != 0) {
-    std::fprintf(stderr, "signature differs from the expected %s\n", expected);
-    return 1;
-  }
-  return 0;
+  return bench::CheckSignature(signature, expected);
 }

@@ -17,7 +17,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/clock.hpp"
+#include "bench_signature.hpp"
 #include "strong/search_values.hpp"
 #include "strong/strong_turn.hpp"
 #include "strong/threat_solver.hpp"
@@ -26,27 +26,8 @@
 namespace {
 
 using namespace orvane;
-
-class FrozenClock final : public Clock {
- public:
-  TimeOfDay localTime() const override { return {13, 5, 42, 378}; }
-  TimeOfDay utcTime() const override { return {13, 5, 42, 378}; }
-};
-
-// FNV-1a over the bytes of every value fed to it.
-class Signature {
- public:
-  void add(std::int64_t value) {
-    for (int byte = 0; byte < 8; ++byte) {
-      hash_ ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xff;
-      hash_ *= 0x100000001b3ull;
-    }
-  }
-  std::uint64_t value() const { return hash_; }
-
- private:
-  std::uint64_t hash_ = 0xcbf29ce484222325ull;
-};
+using bench::FrozenClock;
+using bench::Signature;
 
 std::string valueText(int value) {
   if (!strong::isDecided(value)) return std::to_string(value);
@@ -127,22 +108,13 @@ int main(int argc, char** argv) {
     signature.add(static_cast<std::int64_t>(outcome.report.nodes));
     signature.add(outcome.report.value);
     signature.add(outcome.move ? outcome.move->x * 100 + outcome.move->y : -1);
-    const std::string move =
-        outcome.move ? std::to_string(outcome.move->x) + "," + std::to_string(outcome.move->y)
-                     : "none";
+    const std::string move = bench::MoveText(outcome.move);
     std::printf("%-16s %5d %10" PRIu64 " %10.1f %6s  %s\n", directory.filename().c_str(),
                 outcome.report.depth, outcome.report.nodes, seconds * 1000, move.c_str(),
                 valueText(outcome.report.value).c_str());
   }
 
-  char signatureText[17];
-  std::snprintf(signatureText, sizeof signatureText, "%016" PRIx64, signature.value());
   std::printf("depth %d  nodes %" PRIu64 "  seconds %.3f  nodes/s %.0f\n", depth, totalNodes,
               totalSeconds, totalSeconds > 0 ? totalNodes / totalSeconds : 0.0);
-  std::printf("signature %s\n", signatureText);
-  if (expected != nullptr && std::strcmp(expected, signatureText) != 0) {
-    std::fprintf(stderr, "signature differs from the expected %s\n", expected);
-    return 1;
-  }
-  return 0;
+  return bench::CheckSignature(signature, expected);
 }
