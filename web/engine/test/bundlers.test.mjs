@@ -1,15 +1,14 @@
 // The package README's bundler recipes, each building the same app (apps/) in the project that
 // installed the tarball: Vite, webpack and esbuild for the browser, each playing one move in
 // headless Chromium, and esbuild for Node, whose bundle plays on a worker thread and in its own.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { copyFileSync, mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { copyFileSync, mkdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import puppeteer from 'puppeteer-core';
-import { chromiumOptions, startServer } from '../../test/local_browser.mjs';
+import { servedBrowser } from './served_browser.mjs';
 import { projectDirectory } from './installed_package.mjs';
 
 const testDirectory = path.dirname(fileURLToPath(import.meta.url));
@@ -53,26 +52,12 @@ const browserApps = {
     }),
 };
 
-let server;
-let browser;
-let profile;
-
-before(async () => {
-  server = await startServer(projectDirectory);
-  profile = mkdtempSync(path.join(tmpdir(), 'orvane-chromium-'));
-  browser = await puppeteer.launch(chromiumOptions(profile));
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-  if (profile) rmSync(profile, { recursive: true, force: true });
-});
+const served = servedBrowser(projectDirectory);
 
 for (const [bundler, build] of Object.entries(browserApps)) {
   test(`the ${bundler} app plays a move in Chromium`, async () => {
     const dist = path.relative(projectDirectory, build());
-    const page = await browser.newPage();
+    const page = await served.browser.newPage();
     const problems = [];
     page.on('pageerror', (error) => problems.push(error.message));
     // The browser asks for a favicon, which the apps have none of.
@@ -81,7 +66,7 @@ for (const [bundler, build] of Object.entries(browserApps)) {
         problems.push(`${response.status()} ${response.url()}`);
       }
     });
-    await page.goto(`${server.url}${dist}/index.html`);
+    await page.goto(`${served.url}${dist}/index.html`);
     await page
       .waitForFunction(() => document.body?.textContent.startsWith('Orvane plays'), {
         timeout: 30000,

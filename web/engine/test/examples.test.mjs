@@ -2,14 +2,12 @@
 // project, the browser one as a page served from the project in headless Chromium (Debian's
 // chromium, driven by puppeteer-core). The page then checks the worker's promises: a refusal, a
 // move as the in-thread brain gives it, and the end of the worker.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { chromiumOptions, startServer } from '../../test/local_browser.mjs';
+import { servedBrowser } from './served_browser.mjs';
 import { projectDirectory, repositoryRoot } from './installed_package.mjs';
 
 const readme = readFileSync(path.join(projectDirectory, 'node_modules/orvane/README.md'), 'utf8');
@@ -44,25 +42,11 @@ test("the README's Node example", () => {
   );
 });
 
-let server;
-let browser;
-let profile;
-
-before(async () => {
-  server = await startServer(projectDirectory);
-  profile = mkdtempSync(path.join(tmpdir(), 'orvane-chromium-'));
-  browser = await puppeteer.launch(chromiumOptions(profile));
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-  if (profile) rmSync(profile, { recursive: true, force: true });
-});
+const served = servedBrowser(projectDirectory);
 
 test("the README's browser example, and the worker's promises", async () => {
   writeFileSync(path.join(projectDirectory, 'index.html'), example('html'));
-  const page = await browser.newPage();
+  const page = await served.browser.newPage();
   const problems = [];
   page.on('console', (message) => {
     const text = message.text();
@@ -78,7 +62,7 @@ test("the README's browser example, and the worker's promises", async () => {
       problems.push(`${response.status()} ${response.url()}`);
     }
   });
-  await page.goto(`${server.url}index.html`);
+  await page.goto(`${served.url}index.html`);
   await page.waitForFunction(() => document.body.textContent.startsWith('Orvane plays'), {
     timeout: 30000,
   });
