@@ -1,7 +1,7 @@
 // How far past its budget pbrain-orvane-strong answers, timed as a manager times it: from the
 // moment the last line of a BOARD block is written to the moment the move arrives. Each of the
 // 40 bench positions is given at each turn time, with no match time; the budget of such a turn
-// is the turn less a tenth (30 to 500 ms). Prints, for every turn time, the longest answer, the
+// is the turn less a fifth (30 to 500 ms). Prints, for every turn time, the longest answer, the
 // largest overrun past the budget and how many answers came more than 5 ms past it.
 //
 //   node tools/strong_overrun.mjs BRAIN [TURN_MS ...]     (default: 1000 3000)
@@ -17,7 +17,7 @@ if (!brainPath) {
 }
 const turns = turnArguments.length > 0 ? turnArguments.map(Number) : [1000, 3000];
 
-const budgetOf = (turn) => turn - Math.min(Math.max(Math.floor(turn / 10), 30), 500);
+const budgetOf = (turn) => turn - Math.min(Math.max(Math.floor(turn / 5), 30), 500);
 
 const brain = spawn(brainPath, [], { stdio: ['pipe', 'pipe', 'inherit'] });
 const lines = createInterface({ input: brain.stdout });
