@@ -1,10 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "driver/turn.hpp"
 #include "platform/clock.hpp"
@@ -36,6 +38,23 @@ class Signature {
  private:
   std::uint64_t hash_ = 0xcbf29ce484222325ull;
 };
+
+// A classic turn on `board`, started at the clock's time and drawing from a generator seeded by
+// it, and the wall-clock seconds it took.
+struct TimedTurn {
+  TurnOutcome outcome;
+  double seconds;
+};
+inline TimedTurn PlayTimedTurn(const Board& board, TurnRequest request, const Clock& clock) {
+  Position position;
+  position.board = board;
+  request.startTime = centisecondsOfDay(clock.localTime());
+  RandomGenerator random = RandomGenerator::FromUtcTime(clock.utcTime());
+  const auto start = std::chrono::steady_clock::now();
+  TurnOutcome outcome = PlayTurn(position, request, random, clock);
+  return {std::move(outcome),
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
+}
 
 // What a classic turn did: its nodes, its root verdict and every root candidate with its scores.
 inline void AddTurn(Signature& signature, const TurnOutcome& outcome) {

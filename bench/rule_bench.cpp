@@ -9,7 +9,6 @@
 // cost per node under two rules, say); --expect names a file of lines "RULE SIGNATURE", and the
 // exit code is 1 when a signature differs.
 #include <algorithm>
-#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -109,21 +108,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
         return 2;
       }
-      Position position;
-      position.board = read->board;
       TurnRequest request;
       request.turnSeconds = 30;
       request.matchTimeLeft = 2147483647;
-      request.startTime = centisecondsOfDay(clock.localTime());
       request.area = read->area;
       request.rule = rule;
       request.ownIsBlack = read->moverIsBlack;
-      RandomGenerator random = RandomGenerator::FromUtcTime(clock.utcTime());
-
-      const auto start = std::chrono::steady_clock::now();
-      const TurnOutcome outcome = PlayTurn(position, request, random, clock);
-      const double seconds =
-          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      const auto [outcome, seconds] = bench::PlayTimedTurn(read->board, request, clock);
       totalNodes += outcome.nodes;
       totalSeconds += seconds;
       bench::AddTurn(signature, outcome);

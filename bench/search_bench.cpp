@@ -7,7 +7,6 @@
 //
 // With --expect the exit code is 1 when the signature differs.
 #include <algorithm>
-#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -74,18 +73,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "cannot read the files of %s\n", directory.c_str());
       return 2;
     }
-    Position position;
-    position.board = files.board;
     TurnRequest request;
     request.turnSeconds = TurnSecondsFrom(files.timeouts.turnSeconds);
     request.matchTimeLeft = files.timeouts.matchTimeLeft;
-    request.startTime = centisecondsOfDay(clock.localTime());
-    RandomGenerator random = RandomGenerator::FromUtcTime(clock.utcTime());
-
-    const auto start = std::chrono::steady_clock::now();
-    const TurnOutcome outcome = PlayTurn(position, request, random, clock);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto [outcome, seconds] = bench::PlayTimedTurn(files.board, request, clock);
 
     totalNodes += outcome.nodes;
     totalSeconds += seconds;
