@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,8 +31,10 @@ enum class EngineChoice { Classic, Strong };
 // search when it is chosen.
 class Session {
  public:
-  Session(const Clock& clock, Console& output, EngineChoice engine = EngineChoice::Classic)
-      : clock_(clock), output_(output), engine_(engine) {}
+  // `strongMemory`: the strong search's memory when INFO max_memory gives none.
+  Session(const Clock& clock, Console& output, EngineChoice engine = EngineChoice::Classic,
+          std::size_t strongMemory = strong::StrongBrain::DefaultMemory)
+      : clock_(clock), output_(output), engine_(engine), strongBrain_(strongMemory) {}
 
   SessionState handleLine(std::string_view line);
   // A line cut short because it was longer than the longest line kept.

@@ -12,7 +12,7 @@ constexpr int DeepestSearch = 60;
 }  // namespace
 
 void StrongBrain::setMemory(std::int64_t bytes) {
-  const std::size_t memory = bytes <= 0 ? DefaultMemory : static_cast<std::size_t>(bytes);
+  const std::size_t memory = bytes <= 0 ? defaultMemory_ : static_cast<std::size_t>(bytes);
   if (memory != memory_) search_.reset();
   memory_ = memory;
 }

@@ -10,17 +10,16 @@
 namespace orvane::strong {
 
 // The strong search as a manager's session keeps it: the memory it may take (INFO max_memory,
-// 64 MB when none is given; 8 MB in the browser, whose module starts with 16 MB in all), a fixed
+// else the default its program gives: 64 MB, or less where memory is scarce), a fixed
 // depth or count of nodes for play at a fixed effort (INFO max_depth, max_node), and the search
 // itself, made at the first move that needs it and made again only when the memory changes. What it
 // learnt stays from game to game: its tables tell positions of different rules apart.
 class StrongBrain {
  public:
-#ifdef __EMSCRIPTEN__
-  static constexpr std::size_t DefaultMemory = std::size_t{8} << 20;
-#else
   static constexpr std::size_t DefaultMemory = std::size_t{64} << 20;
-#endif
+
+  explicit StrongBrain(std::size_t defaultMemory = DefaultMemory)
+      : defaultMemory_(defaultMemory), memory_(defaultMemory) {}
 
   // 0 or less: the default.
   void setMemory(std::int64_t bytes);
@@ -33,7 +32,8 @@ class StrongBrain {
                      IterationListener* listener);
 
  private:
-  std::size_t memory_ = DefaultMemory;
+  std::size_t defaultMemory_;
+  std::size_t memory_;
   int maxDepth_ = 0;
   std::uint64_t maxNodes_ = 0;
   std::unique_ptr<StrongSearch> search_;

@@ -37,8 +37,8 @@ std::size_t cacheShare(std::size_t memoryBytes) {
   return memoryBytes / 16;
 }
 
-// The empty cell nearest the centre of the area the stones are on, for a board whose search
-// found no cell to weigh.
+// The empty cell, allowed to `side`, nearest the centre of the 20 x 20 grid (a smaller board
+// lies in its top left corner), for a board whose search found no cell to weigh.
 int fallbackCell(StrongBoard& board, Side side) {
   int best = -1;
   int bestDistance = 1 << 20;

@@ -9,6 +9,7 @@
 #include <emscripten/emscripten.h>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,9 +41,14 @@ class ReplyBuffer final : public orvane::Console {
 orvane::BrowserClock brainClock;
 ReplyBuffer replies;
 
+// The strong search's memory in a browser when the package gives none: the module starts with
+// 16 MB in all.
+constexpr std::size_t BrowserStrongMemory = std::size_t{8} << 20;
+
 // One session with the manager, from its first line to END.
 struct Conversation {
-  orvane::pipe::Session session{brainClock, replies};
+  orvane::pipe::Session session{brainClock, replies, orvane::pipe::EngineChoice::Classic,
+                                BrowserStrongMemory};
   orvane::pipe::SessionInput input{session};
 };
 
