@@ -48,8 +48,8 @@ int solve(const std::filesystem::path& positionsDir, std::uint64_t nodes) {
     std::printf("%-16s", directory.filename().c_str());
     for (const bool threes : {false, true}) {
       cache.clear();
-      strong::SearchControl control;
-      control.start(turnClock, -1, 0);
+      strong::TurnControl control;
+      control.start(turnClock, strong::TurnBudget{}, 0);
       strong::ThreatSolver solver(board, control, cache);
       const auto start = std::chrono::steady_clock::now();
       const int moves = threes ? solver.shortestThreatWin(strong::Side::Own, 20, nodes)

@@ -5,6 +5,7 @@
 
 #include "patterns/direction_steps.hpp"
 #include "patterns/line_shape.hpp"
+#include "strong/search_parameters.hpp"
 
 namespace orvane::strong {
 
@@ -40,32 +41,6 @@ struct CellSummary {
   friend bool operator==(const CellSummary&, const CellSummary&) = default;
 };
 
-namespace cell_threat_detail {
-
-// What a stone that makes each shape is worth: the pattern score table's worth of the freestyle
-// window of the same shape (a two 3 or 7, a three 135 to 150, a four 200), with the shapes that
-// win outright held down, since the search settles them.
-constexpr std::array<std::int16_t, LineShapeCount> ShapeWorth{
-    0,    // None
-    3,    // ClosedTwo
-    7,    // OpenTwo
-    7,    // ClosedThree
-    135,  // Three
-    140,  // SplitThree
-    150,  // OpenThree
-    200,  // Four
-    400,  // StraightFour
-    400,  // DoubleFour
-    0,    // Five
-    0,    // Overline
-};
-
-// Bonuses for two threats made by one stone.
-inline constexpr std::int16_t DoubleThreeBonus = 250;
-inline constexpr std::int16_t FourThreeBonus = 400;
-
-}  // namespace cell_threat_detail
-
 // The summary of a side's stone on a cell from the shapes it takes part in on the four lines.
 // `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
 constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& shapes,
@@ -85,7 +60,7 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
     minor = minor || shape == LineShape::ClosedTwo || shape == LineShape::OpenTwo ||
             shape == LineShape::ClosedThree;
     overline = overline || shape == LineShape::Overline;
-    worth += cell_threat_detail::ShapeWorth[static_cast<int>(shape)];
+    worth += tuning::ShapeWorth[static_cast<int>(shape)];
   }
   CellSummary summary;
   if (fives > 0) {
@@ -94,12 +69,12 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
     summary.threat = Threat::WinningFour;
   } else if (fours == 1 && threes >= 1) {
     summary.threat = Threat::FourThree;
-    worth += cell_threat_detail::FourThreeBonus;
+    worth += tuning::FourThreeBonus;
   } else if (fours == 1) {
     summary.threat = Threat::Four;
   } else if (threes >= 2) {
     summary.threat = Threat::DoubleThree;
-    worth += cell_threat_detail::DoubleThreeBonus;
+    worth += tuning::DoubleThreeBonus;
   } else if (threes == 1) {
     summary.threat = Threat::Three;
   } else if (minor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "strong/search_parameters.hpp"
 #include "strong/strong_board.hpp"
 
 namespace orvane::strong {
@@ -10,12 +11,13 @@ namespace orvane::strong {
 inline int Evaluate(const StrongBoard& board, Side toMove) {
   const int own = board.worthSum(toMove);
   const int other = board.worthSum(opposite(toMove));
-  return (own * 5 - other * 4) / 16;
+  return (own * tuning::EvalOwnWeight - other * tuning::EvalOtherWeight) / tuning::EvalDivisor;
 }
 
 // The order of a quiet cell: its worth to the side to move and, a little less, to the other.
 inline int CellOrder(const StrongBoard& board, Side toMove, int cell) {
-  return board.summary(toMove, cell).worth * 5 + board.summary(opposite(toMove), cell).worth * 4;
+  return board.summary(toMove, cell).worth * tuning::OrderOwnWeight +
+         board.summary(opposite(toMove), cell).worth * tuning::OrderOtherWeight;
 }
 
 }  // namespace orvane::strong

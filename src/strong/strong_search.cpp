@@ -4,31 +4,14 @@
 #include <array>
 
 #include "strong/evaluation.hpp"
+#include "strong/move_picker.hpp"
+#include "strong/search_parameters.hpp"
 #include "strong/search_values.hpp"
 #include "strong/threat_cells.hpp"
 
 namespace orvane::strong {
 
 namespace {
-
-// The strongest cells the root weighs.
-constexpr int RootWidth = 32;
-// The longest wins the root's threat searches look for, in the attacker's moves.
-constexpr int FourWinMoves = 40;
-constexpr int ThreatWinMoves = 12;
-// Nodes for the root's proofs: by fours, and by fours and threes (per millisecond of the turn's
-// aim when it is timed).
-constexpr std::uint64_t FourWinNodes = 200000;
-constexpr std::uint64_t ThreatWinNodes = 60000;
-constexpr std::uint64_t ThreatWinNodesPerMillisecond = 60;
-
-// The shares of the turn's aim that the root's proofs may take: its own win by fours and
-// threes, and the search for moves that stop the other side's.
-constexpr std::int32_t ThreatWinShare = 10;  // per cent
-constexpr std::int32_t DefenceShare = 25;    // per cent, from the turn's start
-
-// A root value that fell by this much from one iteration to the next makes the move a hard one.
-constexpr int ValueDrop = 30;
 
 std::size_t tableShare(std::size_t memoryBytes) {
   return memoryBytes / 2;
@@ -61,7 +44,7 @@ StrongSearch::StrongSearch(std::size_t memoryBytes)
       cache_(cacheShare(memoryBytes)),
       board_(Board{}, RuleLines(GameRule::Freestyle, true)),
       solver_(board_, control_, cache_),
-      alphaBeta_(board_, table_, order_, solver_, control_, SearchShape{}) {
+      alphaBeta_(board_, table_, order_, solver_, control_) {
   order_.clear();
 }
 
@@ -74,7 +57,7 @@ void StrongSearch::forget() {
 RootResult StrongSearch::run(const Board& board, const RuleLines& codes, const SearchLimits& limits,
                              const TurnClock& clock, IterationListener* listener) {
   board_ = StrongBoard(board, codes);
-  control_.start(clock, limits.budget.maximum, limits.maxNodes);
+  control_.start(clock, limits.budget, limits.maxNodes);
   table_.startTurn();
   order_.startTurn();
   // The threat solver's cache holds failures for a given board only while its stones stay: a
@@ -95,6 +78,19 @@ RootResult StrongSearch::decided(int move, int value, const SolverLine& line,
   return result;
 }
 
+std::uint64_t StrongSearch::threatNodes(const SearchLimits& limits) const {
+  std::uint64_t nodes = limits.budget.timed()
+                            ? std::clamp<std::uint64_t>(
+                                  static_cast<std::uint64_t>(limits.budget.optimum) *
+                                      tuning::RootThreatWinNodesPerMillisecond,
+                                  tuning::RootThreatWinNodesFloor, 4 * tuning::RootThreatWinNodes)
+                            : tuning::RootThreatWinNodes;
+  // Play at a fixed count of nodes gives the proofs the same share of it as of a turn's time.
+  if (limits.maxNodes != 0)
+    nodes = std::min(nodes, std::max<std::uint64_t>(limits.maxNodes / 10, 1000));
+  return nodes;
+}
+
 RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationListener* listener) {
   const Side own = Side::Own;
   const Side other = Side::Opponent;
@@ -105,15 +101,7 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
   }
   const CellBits& otherFives = board_.cellsWith(other, Threat::Five);
   const int block = otherFives.first();
-  std::uint64_t threatNodes =
-      limits.budget.timed()
-          ? std::clamp<std::uint64_t>(
-                static_cast<std::uint64_t>(limits.budget.optimum) * ThreatWinNodesPerMillisecond,
-                2000, 4 * ThreatWinNodes)
-          : ThreatWinNodes;
-  // Play at a fixed count of nodes gives the proofs the same share of it as of a turn's time.
-  if (limits.maxNodes != 0)
-    threatNodes = std::min(threatNodes, std::max<std::uint64_t>(limits.maxNodes / 10, 1000));
+  const std::uint64_t proofNodes = threatNodes(limits);
   if (block >= 0) {
     if (otherFives.count() > 1 || board_.isForbidden(own, block)) {
       const int move = board_.isForbidden(own, block) ? fallbackCell(board_, own) : block;
@@ -128,30 +116,34 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
       line.push(winning);
       return decided(winning, winWithFiveAt(3), line, listener);
     }
-    if (const int moves = solver_.shortestFourWin(own, FourWinMoves, FourWinNodes)) {
+    if (const int moves =
+            solver_.shortestFourWin(own, tuning::RootFourWinMoves, tuning::RootFourWinNodes)) {
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
-    if (limits.budget.timed())
-      control_.setPhaseLimit(control_.elapsed() + limits.budget.optimum * ThreatWinShare / 100);
-    if (const int moves = solver_.shortestThreatWin(own, ThreatWinMoves, threatNodes)) {
+    control_.enter(TurnPhase::OwnProof);
+    if (const int moves = solver_.shortestThreatWin(own, tuning::RootThreatWinMoves, proofNodes)) {
       return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
                      listener);
     }
   }
-  alphaBeta_.generateMoves(own, rootMoves_);
-  if (limits.budget.timed())
-    control_.setPhaseLimit(limits.budget.optimum * (ThreatWinShare + DefenceShare) / 100);
-  if (block < 0 && solver_.shortestThreatWin(other, ThreatWinMoves, threatNodes) > 0)
-    keepDefences(rootMoves_, 5 * threatNodes / 2);
-  control_.setPhaseLimit(-1);
-  rootMoves_.keepBest(RootWidth);
-  if (rootMoves_.empty()) {
+  MoveList& rootMoves = alphaBeta_.rootMoves();
+  const MoveStage stage = PickMoves(board_, solver_, own, rootMoves);
+  for (int i = 0; i < rootMoves.size(); ++i)
+    rootMoves.setScore(i, CellOrder(board_, own, rootMoves.cell(i)));
+  control_.enter(TurnPhase::Defence);
+  if (stage != MoveStage::BlockFive &&
+      solver_.shortestThreatWin(other, tuning::RootThreatWinMoves, proofNodes) > 0)
+    keepDefences(rootMoves, 5 * proofNodes / 2);
+  control_.enter(TurnPhase::Deepening);
+  // Every answer to a threat stays; only a quiet root is cut to its strongest cells.
+  rootMoves.keepBest(stage == MoveStage::Quiet ? tuning::RootWidth : rootMoves.size());
+  if (rootMoves.empty()) {
     const int move = fallbackCell(board_, own);
     if (move >= 0) line.push(move);
     return decided(move, Evaluate(board_, own), line, listener);
   }
-  return deepen(limits, rootMoves_, listener);
+  return deepen(limits, listener);
 }
 
 void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
@@ -166,7 +158,7 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
     const int cell = threat.cells[i];
     if (board_.isEmpty(cell) && !board_.isForbidden(Side::Own, cell)) tried.add(cell);
   }
-  rootMoves.keepBest(RootWidth);
+  rootMoves.keepBest(tuning::RootWidth);
   for (int i = 0; i < rootMoves.size(); ++i)
     tried.add(rootMoves.cell(i));
   const std::uint64_t start = control_.nodes();
@@ -178,7 +170,8 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
     const std::uint64_t share = std::max<std::uint64_t>(left / (tried.size() - i), 1000);
     const int cell = tried.cell(i);
     board_.play(cell, Side::Own);
-    const bool stillWins = solver_.shortestThreatWin(Side::Opponent, ThreatWinMoves, share) > 0;
+    const bool stillWins =
+        solver_.shortestThreatWin(Side::Opponent, tuning::RootThreatWinMoves, share) > 0;
     const bool complete = solver_.lastSearchComplete();
     board_.undo(cell);
     const int order = CellOrder(board_, Side::Own, cell);
@@ -199,58 +192,44 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
   if (!open.empty()) rootMoves = open;
 }
 
-RootResult StrongSearch::deepen(const SearchLimits& limits, MoveList& rootMoves,
-                                IterationListener* listener) {
+RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* listener) {
   const Side own = Side::Own;
-  const Side other = Side::Opponent;
+  MoveList& rootMoves = alphaBeta_.rootMoves();
   RootResult result;
   result.move = rootMoves.cell(0);
   int previousValue = 0;
   for (int depth = 1; depth <= limits.maxDepth; ++depth) {
-    int alpha = -Infinite;
-    const int beta = Infinite;
-    int best = -Infinite;
-    int bestMove = -1;
-    SolverLine bestLine;
-    for (int i = 0; i < rootMoves.size(); ++i) {
-      const int cell = rootMoves.cell(i);
-      board_.play(cell, own);
-      control_.countNode();
-      int value;
-      if (i == 0) {
-        value = -alphaBeta_.search(depth - 1, -beta, -alpha, 1, other, true);
-      } else {
-        value = -alphaBeta_.search(depth - 1, -alpha - 1, -alpha, 1, other, false);
-        if (value > alpha && !control_.stopped())
-          value = -alphaBeta_.search(depth - 1, -beta, -alpha, 1, other, true);
+    const int value = alphaBeta_.search(depth, -Infinite, Infinite, 0, own, true);
+    const int bestMove = alphaBeta_.rootBestMove();
+    if (control_.stopped()) {
+      // A cut-short iteration whose best finished cell beats the move of the last one: its
+      // value is exact, since a cell that beats the first is searched again with the full
+      // window, and it is reported like a finished iteration.
+      if (bestMove >= 0 && bestMove != result.move) {
+        SolverLine line;
+        line.push(bestMove);
+        result.move = bestMove;
+        result.report = {depth, control_.nodes(), alphaBeta_.rootBestValue(), control_.elapsed(),
+                         line};
+        if (listener != nullptr) listener->iterationFinished(result.report);
       }
-      board_.undo(cell);
-      if (control_.stopped()) break;
-      // Moves that fail low keep their bound as their order for the next iteration.
-      rootMoves.setScore(i, value);
-      if (value > best) {
-        best = value;
-        bestMove = cell;
-        alpha = std::max(alpha, value);
-        alphaBeta_.updatePrincipalLine(0, cell);
-        bestLine = alphaBeta_.principalLine(0);
-      }
+      break;
     }
-    // An iteration cut short leaves the move of the last finished one, whose line was reported.
-    if (bestMove < 0 || control_.stopped()) break;
-    const bool unsettled = bestMove != result.move || best < previousValue - ValueDrop;
+    if (bestMove < 0) break;
+    const bool unsettled = bestMove != result.move || value < previousValue - tuning::ValueDrop;
     result.move = bestMove;
-    result.report = {depth, control_.nodes(), best, control_.elapsed(), bestLine};
+    result.report = {depth, control_.nodes(), value, control_.elapsed(),
+                     alphaBeta_.principalLine()};
     if (listener != nullptr) listener->iterationFinished(result.report);
-    previousValue = best;
+    previousValue = value;
     // The best move first, the others by what they scored.
     for (int i = 0; i < rootMoves.size(); ++i) {
       if (rootMoves.cell(i) == bestMove) rootMoves.setScore(i, Infinite);
     }
     rootMoves.keepBest(rootMoves.size());
-    if (isDecided(best) || rootMoves.size() == 1) break;
-    if (limits.maxNodes != 0 && control_.nodes() >= limits.maxNodes) break;
-    if (!KeepDeepening(limits.budget, control_.elapsed(), unsettled && depth > 1)) break;
+    if (isDecided(value) || rootMoves.size() == 1) break;
+    if (unsettled && depth > 1) control_.stretchToHardLimit();
+    if (!control_.startNextIteration()) break;
   }
   return result;
 }

@@ -7,7 +7,6 @@
 #include "patterns/rule_lines.hpp"
 #include "strong/alpha_beta.hpp"
 #include "strong/move_order.hpp"
-#include "strong/search_control.hpp"
 #include "strong/solver_cache.hpp"
 #include "strong/solver_line.hpp"
 #include "strong/strong_board.hpp"
@@ -15,6 +14,7 @@
 #include "strong/time_plan.hpp"
 #include "strong/transposition_table.hpp"
 #include "strong/turn_clock.hpp"
+#include "strong/turn_control.hpp"
 
 namespace orvane::strong {
 
@@ -65,18 +65,18 @@ class StrongSearch {
 
  private:
   RootResult proveOrDeepen(const SearchLimits& limits, IterationListener* listener);
-  RootResult deepen(const SearchLimits& limits, MoveList& rootMoves, IterationListener* listener);
+  RootResult deepen(const SearchLimits& limits, IterationListener* listener);
   RootResult decided(int move, int value, const SolverLine& line, IterationListener* listener);
   void keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget);
+  std::uint64_t threatNodes(const SearchLimits& limits) const;
 
   TranspositionTable table_;
   SolverCache cache_;
   MoveOrder order_;
   StrongBoard board_;
-  SearchControl control_;
+  TurnControl control_;
   ThreatSolver solver_;
   AlphaBeta alphaBeta_;
-  MoveList rootMoves_;
 };
 
 }  // namespace orvane::strong

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "strong/move_list.hpp"
-#include "strong/search_control.hpp"
 #include "strong/solver_cache.hpp"
 #include "strong/solver_line.hpp"
 #include "strong/strong_board.hpp"
+#include "strong/turn_control.hpp"
 
 namespace orvane::strong {
 
@@ -21,7 +21,7 @@ namespace orvane::strong {
 // deepening by one move at a time finds the least.
 class ThreatSolver {
  public:
-  ThreatSolver(StrongBoard& board, SearchControl& control, SolverCache& cache)
+  ThreatSolver(StrongBoard& board, TurnControl& control, SolverCache& cache)
       : board_(board), control_(control), cache_(cache) {}
 
   // `attacker` is to move. The least moves of a win found within `maxMoves` moves of the
@@ -55,7 +55,7 @@ class ThreatSolver {
   static constexpr int MaxDepth = 80;
 
   StrongBoard& board_;
-  SearchControl& control_;
+  TurnControl& control_;
   SolverCache& cache_;
   std::array<std::int16_t, MaxDepth> path_{};
   int depth_ = 0;

@@ -33,10 +33,4 @@ TurnBudget PlanTurn(const MoveTimes& times, int emptyCells) {
   return {static_cast<std::int32_t>(optimum), static_cast<std::int32_t>(maximum)};
 }
 
-bool KeepDeepening(const TurnBudget& budget, std::int32_t elapsed, bool unsettled) {
-  if (!budget.timed()) return true;
-  if (unsettled) return elapsed < budget.maximum * 3 / 4;
-  return elapsed < budget.optimum / 2;
-}
-
 }  // namespace orvane::strong

@@ -28,10 +28,4 @@ struct TurnBudget {
 // has, and one move never takes more than a quarter of it.
 TurnBudget PlanTurn(const MoveTimes& times, int emptyCells);
 
-// Whether a search that has finished an iteration after `elapsed` ms should start the next.
-// Each iteration takes a few times as long as the one before, so a steady search stops at a half
-// of its aim; one whose best move just changed, or whose value fell, is a hard move and goes on
-// to three quarters of the hard limit.
-bool KeepDeepening(const TurnBudget& budget, std::int32_t elapsed, bool unsettled);
-
 }  // namespace orvane::strong

@@ -81,8 +81,8 @@ bool OpponentWinsByThreats(const Board& board, int moves) {
   const TurnClock turnClock(clock);
   SolverCache cache(1 << 22);
   StrongBoard strongBoard(board, RuleLines(GameRule::Freestyle, true));
-  SearchControl control;
-  control.start(turnClock, -1, 0);
+  TurnControl control;
+  control.start(turnClock, TurnBudget{}, 0);
   ThreatSolver solver(strongBoard, control, cache);
   const bool wins = solver.shortestThreatWin(Side::Opponent, moves, 20000000) > 0;
   EXPECT_TRUE(solver.lastSearchComplete());

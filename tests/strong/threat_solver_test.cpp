@@ -47,8 +47,8 @@ TEST_P(ThreatSolverTest, FindsTheWinInTheLeastMoves) {
   const TurnClock turnClock(clock);
   SolverCache cache(1 << 20);
   StrongBoard board(c.board, RuleLines(c.rule, c.ownIsBlack));
-  SearchControl control;
-  control.start(turnClock, -1, 0);
+  TurnControl control;
+  control.start(turnClock, TurnBudget{}, 0);
   ThreatSolver solver(board, control, cache);
   auto solve = [&](int maxMoves) {
     cache.clear();

@@ -1,4 +1,5 @@
 #include "strong/time_plan.hpp"
+#include "strong/turn_control.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,13 +34,61 @@ TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
   }
 }
 
-TEST(KeepDeepeningTest, StopsAtHalfTheAimUnlessTheMoveIsHard) {
-  const TurnBudget budget{1000, 2000};
-  EXPECT_TRUE(KeepDeepening(budget, 499, false));
-  EXPECT_FALSE(KeepDeepening(budget, 500, false));
-  EXPECT_TRUE(KeepDeepening(budget, 1499, true));
-  EXPECT_FALSE(KeepDeepening(budget, 1500, true));
-  EXPECT_TRUE(KeepDeepening(TurnBudget{}, 1000000, false));
+// A clock read at a set time: the control's phases and iterations against their shares of the
+// aim (10 %, 35 % and 60 %), and the stop at the aim or, for a hard move, at the hard limit.
+TEST(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
+  std::int32_t now = 0;
+  testing::FakeClock clock;
+  clock.localAtReading = [&](int) { return TimeOfDay{13, 5, now / 1000, now % 1000}; };
+  const TurnClock turnClock(clock);
+  TurnControl control;
+  control.start(turnClock, TurnBudget{1000, 2000}, 0);
+  auto nodesUntilCheck = [&] {
+    for (int i = 0; i < 128; ++i)
+      control.countNode();
+  };
+  control.enter(TurnPhase::OwnProof);
+  now = 99;
+  nodesUntilCheck();
+  EXPECT_FALSE(control.phaseOver());
+  now = 100;
+  nodesUntilCheck();
+  EXPECT_TRUE(control.phaseOver());
+  control.enter(TurnPhase::Defence);
+  EXPECT_FALSE(control.phaseOver());
+  now = 350;
+  nodesUntilCheck();
+  EXPECT_TRUE(control.phaseOver());
+  control.enter(TurnPhase::Deepening);
+  EXPECT_FALSE(control.phaseOver());
+  now = 599;
+  EXPECT_TRUE(control.startNextIteration());
+  now = 600;
+  EXPECT_FALSE(control.startNextIteration());
+  now = 1000;
+  nodesUntilCheck();
+  EXPECT_TRUE(control.stopped());
+}
+
+TEST(TurnControlTest, AHardMoveGoesOnToTheHardLimit) {
+  std::int32_t now = 0;
+  testing::FakeClock clock;
+  clock.localAtReading = [&](int) { return TimeOfDay{13, 5, now / 1000, now % 1000}; };
+  const TurnClock turnClock(clock);
+  TurnControl control;
+  control.start(turnClock, TurnBudget{1000, 2000}, 0);
+  control.enter(TurnPhase::Deepening);
+  control.stretchToHardLimit();
+  now = 1199;
+  EXPECT_TRUE(control.startNextIteration());
+  now = 1999;
+  for (int i = 0; i < 128; ++i)
+    control.countNode();
+  EXPECT_FALSE(control.stopped());
+  now = 2000;
+  for (int i = 0; i < 128; ++i)
+    control.countNode();
+  EXPECT_TRUE(control.stopped());
 }
 
 // The clock moves on a millisecond at every reading. With an aim far off, the search goes on
