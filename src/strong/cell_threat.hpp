@@ -5,6 +5,7 @@
 
 #include "patterns/direction_steps.hpp"
 #include "patterns/line_shape.hpp"
+#include "strong/evaluation_weights.hpp"
 #include "strong/search_parameters.hpp"
 
 namespace orvane::strong {
@@ -30,21 +31,25 @@ constexpr bool makesThree(Threat threat) {
   return threat == Threat::Three || threat == Threat::DoubleThree;
 }
 
-// A cell as one side sees it: its threat, what it is worth to the side's evaluation and move
-// order, and for black in renju whether the stone may be forbidden (an overline, two fours or
-// two threes without a five), which only the full judgement tells.
+// A cell as one side sees it: its threat, what it is worth to the side's move order, what it
+// adds to the side's static value when the side is to move (mover) and when the other is
+// (waiting), and for black in renju whether the stone may be forbidden (an overline, two fours
+// or two threes without a five), which only the full judgement tells.
 struct CellSummary {
   Threat threat = Threat::None;
   bool judgeForBlack = false;
   std::int16_t worth = 0;
+  std::int16_t mover = 0;
+  std::int16_t waiting = 0;
 
   friend bool operator==(const CellSummary&, const CellSummary&) = default;
 };
 
 // The summary of a side's stone on a cell from the shapes it takes part in on the four lines.
 // `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
+// `weights`: the rule's values of the static evaluation.
 constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& shapes,
-                                bool blackInRenju) {
+                                bool blackInRenju, const EvaluationWeights& weights) {
   int fives = 0;
   int fours = 0;
   int straightFours = 0;
@@ -52,7 +57,11 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
   bool minor = false;
   bool overline = false;
   int worth = 0;
+  int mover = 0;
+  int waiting = 0;
   for (LineShape shape : shapes) {
+    mover += weights.moverShape[static_cast<int>(shape)];
+    waiting += weights.waitingShape[static_cast<int>(shape)];
     fives += shape == LineShape::Five ? 1 : 0;
     fours += fourCount(shape);
     straightFours += shape == LineShape::StraightFour ? 1 : 0;
@@ -82,6 +91,10 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
   }
   summary.judgeForBlack = blackInRenju && fives == 0 && (overline || fours >= 2 || threes >= 2);
   summary.worth = static_cast<std::int16_t>(worth);
+  summary.mover =
+      static_cast<std::int16_t>(mover + weights.moverThreat[static_cast<int>(summary.threat)]);
+  summary.waiting =
+      static_cast<std::int16_t>(waiting + weights.waitingThreat[static_cast<int>(summary.threat)]);
   return summary;
 }
 

@@ -5,13 +5,11 @@
 
 namespace orvane::strong {
 
-// The static value of a quiet position for the side to move: what every empty cell is worth to
-// it, by the pattern scores of the shapes a stone there would make, less what the cells are
-// worth to the other side, which is a move behind.
+// The static value of a quiet position for the side to move: what the empty cells add to its
+// value as the side to move, less what they add to the other side's as the side that waits,
+// by the rule's learnt values of the shapes and threats a stone there would make.
 inline int Evaluate(const StrongBoard& board, Side toMove) {
-  const int own = board.worthSum(toMove);
-  const int other = board.worthSum(opposite(toMove));
-  return (own * tuning::EvalOwnWeight - other * tuning::EvalOtherWeight) / tuning::EvalDivisor;
+  return board.moverSum(toMove) - board.waitingSum(opposite(toMove));
 }
 
 // The order of a quiet cell: its worth to the side to move and, a little less, to the other.

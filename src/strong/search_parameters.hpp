@@ -32,12 +32,6 @@ inline constexpr std::array<std::int16_t, LineShapeCount> ShapeWorth{
 inline constexpr std::int16_t DoubleThreeBonus = 250;
 inline constexpr std::int16_t FourThreeBonus = 400;
 
-// The static value: the worth of the empty cells to the side to move, weighted OwnWeight, less
-// their worth to the other side, weighted OtherWeight, over Divisor.
-inline constexpr int EvalOwnWeight = 5;
-inline constexpr int EvalOtherWeight = 4;
-inline constexpr int EvalDivisor = 16;
-
 // --- The order and the width of a node's moves ---
 
 // A quiet cell's order: its worth to the side to move and, weighted less, to the other.

@@ -16,7 +16,10 @@ constexpr int Reach = ViewReach;
 }  // namespace
 
 StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
-    : codes_(codes), lines_(board), cells_(board.cells) {
+    : codes_(codes),
+      lines_(board),
+      cells_(board.cells),
+      weights_(&LearnedWeights[static_cast<int>(codes.rule())]) {
   if (codes.forbidsBlackMoves()) forbiddingSide_ = codes.black() == CellState::Own ? 0 : 1;
   hash_ = GameKey(static_cast<int>(codes.rule()), forbiddingSide_);
   for (int cell = 0; cell < CellCount; ++cell) {
@@ -43,7 +46,8 @@ void StrongBoard::setSummary(int side, int cell, const CellSummary& summary) {
     threatCells_[side][static_cast<int>(kept.threat)].remove(cell);
     threatCells_[side][static_cast<int>(summary.threat)].add(cell);
   }
-  worthSums_[side] += summary.worth - kept.worth;
+  moverSums_[side] += summary.mover - kept.mover;
+  waitingSums_[side] += summary.waiting - kept.waiting;
   kept = summary;
 }
 
@@ -64,8 +68,8 @@ void StrongBoard::refreshSummaries(int cell) {
   }
   threatCells_[0][static_cast<int>(summaries_[0][cell].threat)].add(cell);
   threatCells_[1][static_cast<int>(summaries_[1][cell].threat)].add(cell);
-  setSummary(0, cell, Summarise(own, forbiddingSide_ == 0));
-  setSummary(1, cell, Summarise(opponent, forbiddingSide_ == 1));
+  setSummary(0, cell, Summarise(own, forbiddingSide_ == 0, *weights_));
+  setSummary(1, cell, Summarise(opponent, forbiddingSide_ == 1, *weights_));
 }
 
 void StrongBoard::refreshAround(int cell) {

@@ -16,7 +16,7 @@ namespace orvane::strong {
 // The position the strong search plays its trial stones on. For every empty cell it keeps the
 // shape that a stone of each side would take part in along each line, under the rule's own line
 // codes, and from them what the stone would make for each side (a five, a four, a three, ...),
-// with the cells of each such threat as a set, the sum of the cells' worth for each side and a
+// with the cells of each such threat as a set, the sums of the cells' static values and a
 // Zobrist hash. A stone changes the shapes of the empty cells up to five cells away along its
 // four lines (exactly five and caro look one cell past a five), which are worked out again both
 // when it is played and when it is taken back.
@@ -39,8 +39,10 @@ class StrongBoard {
   const CellBits& cellsWith(Side side, Threat threat) const {
     return threatCells_[sideIndex(side)][static_cast<int>(threat)];
   }
-  // The sum of the worth of every empty cell for `side`.
-  std::int32_t worthSum(Side side) const { return worthSums_[sideIndex(side)]; }
+  // What the empty cells add to the static value of `side`, when it is to move and when the
+  // other side is.
+  std::int32_t moverSum(Side side) const { return moverSums_[sideIndex(side)]; }
+  std::int32_t waitingSum(Side side) const { return waitingSums_[sideIndex(side)]; }
   // The shapes of the stones of `side` on the line of `cell` in `direction`.
   LineShape shape(Side side, int cell, int direction) const {
     return sideIndex(side) == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;
@@ -69,7 +71,9 @@ class StrongBoard {
   std::array<std::array<RuleLines::Shapes, DirectionCount>, CellCount> shapes_;
   std::array<std::array<CellSummary, CellCount>, 2> summaries_;
   std::array<std::array<CellBits, ThreatCount>, 2> threatCells_;
-  std::array<std::int32_t, 2> worthSums_{};
+  std::array<std::int32_t, 2> moverSums_{};
+  std::array<std::int32_t, 2> waitingSums_{};
+  const EvaluationWeights* weights_;
   std::uint64_t hash_ = 0;
   int stoneCount_ = 0;
   int forbiddingSide_ = -1;

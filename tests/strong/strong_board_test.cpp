@@ -24,7 +24,8 @@ void ExpectSameBoard(const StrongBoard& kept, const StrongBoard& fresh) {
   ASSERT_EQ(kept.hash(), fresh.hash());
   ASSERT_EQ(kept.stoneCount(), fresh.stoneCount());
   for (Side side : {Side::Own, Side::Opponent}) {
-    ASSERT_EQ(kept.worthSum(side), fresh.worthSum(side));
+    ASSERT_EQ(kept.moverSum(side), fresh.moverSum(side));
+    ASSERT_EQ(kept.waitingSum(side), fresh.waitingSum(side));
     for (int threat = 0; threat < ThreatCount; ++threat) {
       ASSERT_EQ(kept.cellsWith(side, static_cast<Threat>(threat)),
                 fresh.cellsWith(side, static_cast<Threat>(threat)));

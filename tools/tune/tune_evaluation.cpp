@@ -1,0 +1,283 @@
+// Learns the strong search's evaluation from the results of games (Texel tuning): every quiet
+// position of the games, seen from its side to move, is a row of features (how many empty
+// cell-lines take part in each line shape, and how many empty cells make each threat, for the
+// side to move and for the other), labelled 1, 0.5 or 0 by how the game ended for that side. A
+// logistic model of the result, sigmoid(value / Scale), is fitted to them by gradient descent
+// (Adam, full batch, least squares as in Texel tuning), starting from the values in use; a tenth
+// of the games is kept apart to check that the fit generalises. The learnt values of every rule
+// are printed as the header src/strong/evaluation_weights.hpp.
+//
+// Usage: orvane_tune_evaluation GAMES.sgf... > src/strong/evaluation_weights.hpp
+// Each file may hold many games, as the match runner writes them (RU[0|1|4], SZ[n], RE[B+..],
+// RE[W+..] or a draw), which tools/tune/make_games.sh plays.
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "strong/evaluation_weights.hpp"
+#include "strong/strong_board.hpp"
+#include "strong/threat_cells.hpp"
+
+namespace orvane::strong {
+namespace {
+
+constexpr int RuleCount = 5;
+// The shapes and the threats that get a value of their own: the rest settle the game at once.
+constexpr int FirstShape = 1;   // ClosedTwo
+constexpr int LastShape = 9;    // DoubleFour
+constexpr int FirstThreat = 2;  // Three
+constexpr int LastThreat = 5;   // FourThree
+constexpr int ShapeFeatures = LastShape - FirstShape + 1;
+constexpr int ThreatFeatures = LastThreat - FirstThreat + 1;
+constexpr int SideFeatures = ShapeFeatures + ThreatFeatures;
+constexpr int FeatureCount = 2 * SideFeatures;  // the side to move's, then the other's
+// The value at which the side to move wins three games in four: Scale * ln 3.
+constexpr double Scale = 200.0;
+// Positions from this many moves on; the balanced openings come before.
+constexpr int FirstPly = 5;
+
+struct Sample {
+  std::array<float, FeatureCount> features;
+  float result;  // for the side to move
+};
+
+struct Game {
+  GameRule rule = GameRule::Freestyle;
+  int size = 15;
+  double blackScore = 0.5;
+  std::vector<int> moves;  // cells, black first
+};
+
+std::string property(const std::string& record, const std::string& name) {
+  const auto at = record.find(name + "[");
+  if (at == std::string::npos) return {};
+  const auto start = at + name.size() + 1;
+  return record.substr(start, record.find(']', start) - start);
+}
+
+// The games of one file: the records between "(;" and ")".
+std::vector<Game> ReadGames(const std::string& path) {
+  std::ifstream in(path);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<Game> games;
+  std::size_t start = 0;
+  while ((start = text.find("(;", start)) != std::string::npos) {
+    const std::size_t end = text.find(')', start);
+    const std::string record = text.substr(start, end - start);
+    start = end;
+    Game game;
+    const std::string rule = property(record, "RU");
+    game.rule = rule == "1"   ? GameRule::ExactFive
+                : rule == "4" ? GameRule::Renju
+                              : GameRule::Freestyle;
+    game.size = std::stoi(property(record, "SZ").empty() ? "15" : property(record, "SZ"));
+    const std::string result = property(record, "RE");
+    game.blackScore = result.rfind("B+", 0) == 0 ? 1.0 : result.rfind("W+", 0) == 0 ? 0.0 : 0.5;
+    for (std::size_t at = 0; (at = record.find(';', at)) != std::string::npos; ++at) {
+      if (at + 5 >= record.size() || (record[at + 1] != 'B' && record[at + 1] != 'W') ||
+          record[at + 2] != '[')
+        continue;
+      const int x = record[at + 3] - 'a';
+      const int y = record[at + 4] - 'a';
+      game.moves.push_back(cellIndex(x, y));
+    }
+    if (!game.moves.empty()) games.push_back(game);
+  }
+  return games;
+}
+
+std::array<float, FeatureCount> Features(const StrongBoard& board) {
+  std::array<float, FeatureCount> features{};
+  for (int side = 0; side < 2; ++side) {
+    const Side who = side == 0 ? Side::Own : Side::Opponent;
+    float* row = features.data() + side * SideFeatures;
+    for (int cell = 0; cell < CellCount; ++cell) {
+      if (!board.isEmpty(cell)) continue;
+      for (int direction = 0; direction < DirectionCount; ++direction) {
+        const int shape = static_cast<int>(board.shape(who, cell, direction));
+        if (shape >= FirstShape && shape <= LastShape) row[shape - FirstShape] += 1;
+      }
+    }
+    for (int threat = FirstThreat; threat <= LastThreat; ++threat)
+      row[ShapeFeatures + threat - FirstThreat] =
+          static_cast<float>(board.cellsWith(who, static_cast<Threat>(threat)).count());
+  }
+  return features;
+}
+
+// The quiet positions of a game, each from its side to move (Own): none where either side has a
+// five to make or the side to move a four that no block stops, which the search settles.
+void AddSamples(const Game& game, std::vector<Sample>& samples) {
+  Board board = EmptyBoard({game.size, game.size});
+  for (std::size_t ply = 0; ply < game.moves.size(); ++ply) {
+    if (static_cast<int>(ply) >= FirstPly) {
+      const bool blackToMove = ply % 2 == 0;
+      StrongBoard strong(board, RuleLines(game.rule, blackToMove));
+      if (FiveCell(strong, Side::Own) < 0 && FiveCell(strong, Side::Opponent) < 0 &&
+          WinningFourCell(strong, Side::Own) < 0) {
+        const double score = blackToMove ? game.blackScore : 1.0 - game.blackScore;
+        samples.push_back({Features(strong), static_cast<float>(score)});
+      }
+    }
+    // The board keeps the side to move as Own: turn the stones over before the next move.
+    board.cells[game.moves[ply]] = CellState::Own;
+    for (CellState& cell : board.cells) {
+      if (cell == CellState::Own)
+        cell = CellState::Opponent;
+      else if (cell == CellState::Opponent)
+        cell = CellState::Own;
+    }
+  }
+}
+
+std::array<double, FeatureCount> StartingWeights(const EvaluationWeights& weights) {
+  std::array<double, FeatureCount> w{};
+  for (int shape = FirstShape; shape <= LastShape; ++shape) {
+    w[shape - FirstShape] = weights.moverShape[shape];
+    w[SideFeatures + shape - FirstShape] = -weights.waitingShape[shape];
+  }
+  for (int threat = FirstThreat; threat <= LastThreat; ++threat) {
+    w[ShapeFeatures + threat - FirstThreat] = weights.moverThreat[threat];
+    w[SideFeatures + ShapeFeatures + threat - FirstThreat] = -weights.waitingThreat[threat];
+  }
+  return w;
+}
+
+double Loss(const std::vector<Sample>& samples, const std::array<double, FeatureCount>& w) {
+  double total = 0;
+  for (const Sample& sample : samples) {
+    double value = 0;
+    for (int i = 0; i < FeatureCount; ++i)
+      value += w[i] * sample.features[i];
+    const double predicted = 1.0 / (1.0 + std::exp(-value / Scale));
+    total += (predicted - sample.result) * (predicted - sample.result);
+  }
+  return samples.empty() ? 0 : total / samples.size();
+}
+
+void Fit(const std::vector<Sample>& samples, std::array<double, FeatureCount>& w) {
+  std::array<double, FeatureCount> m{}, v{};
+  const double rate = 0.5;
+  for (int step = 1; step <= 4000; ++step) {
+    std::array<double, FeatureCount> gradient{};
+    for (const Sample& sample : samples) {
+      double value = 0;
+      for (int i = 0; i < FeatureCount; ++i)
+        value += w[i] * sample.features[i];
+      const double predicted = 1.0 / (1.0 + std::exp(-value / Scale));
+      const double slope = 2 * (predicted - sample.result) * predicted * (1 - predicted) / Scale;
+      for (int i = 0; i < FeatureCount; ++i)
+        gradient[i] += slope * sample.features[i];
+    }
+    for (int i = 0; i < FeatureCount; ++i) {
+      const double g = gradient[i] / samples.size();
+      m[i] = 0.9 * m[i] + 0.1 * g;
+      v[i] = 0.999 * v[i] + 0.001 * g * g;
+      const double mHat = m[i] / (1 - std::pow(0.9, step));
+      const double vHat = v[i] / (1 - std::pow(0.999, step));
+      w[i] -= rate * mHat / (std::sqrt(vHat) + 1e-9);
+    }
+  }
+}
+
+EvaluationWeights ToWeights(const std::array<double, FeatureCount>& w) {
+  EvaluationWeights weights{};
+  for (int shape = FirstShape; shape <= LastShape; ++shape) {
+    weights.moverShape[shape] = static_cast<std::int16_t>(std::lround(w[shape - FirstShape]));
+    weights.waitingShape[shape] =
+        static_cast<std::int16_t>(std::lround(-w[SideFeatures + shape - FirstShape]));
+  }
+  for (int threat = FirstThreat; threat <= LastThreat; ++threat) {
+    weights.moverThreat[threat] =
+        static_cast<std::int16_t>(std::lround(w[ShapeFeatures + threat - FirstThreat]));
+    weights.waitingThreat[threat] = static_cast<std::int16_t>(
+        std::lround(-w[SideFeatures + ShapeFeatures + threat - FirstThreat]));
+  }
+  return weights;
+}
+
+template <std::size_t N>
+std::string List(const std::array<std::int16_t, N>& values) {
+  std::string text = "{";
+  for (std::size_t i = 0; i < N; ++i)
+    text += (i == 0 ? "" : ", ") + std::to_string(values[i]);
+  return text + "}";
+}
+
+void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights) {
+  static const char* const Names[RuleCount] = {"Freestyle", "ExactFive", "Renju", "Caro",
+                                               "CaroExactFive"};
+  std::cout << R"(#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values the
+// strong search's static evaluation counts, for each rule, learnt from the results of games.
+
+namespace orvane::strong {
+
+// For one rule: what each line shape that an empty cell takes part in is worth, and what each
+// threat that a stone there makes adds, to the side to move (mover) and to the other (waiting).
+// Indexed by LineShape and by Threat.
+struct EvaluationWeights {
+  std::array<std::int16_t, 12> moverShape;
+  std::array<std::int16_t, 12> waitingShape;
+  std::array<std::int16_t, 8> moverThreat;
+  std::array<std::int16_t, 8> waitingThreat;
+};
+
+// Indexed by GameRule.
+inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{{
+)";
+  for (int rule = 0; rule < RuleCount; ++rule) {
+    const EvaluationWeights& w = weights[rule];
+    std::cout << "    // " << Names[rule] << "\n    EvaluationWeights{" << List(w.moverShape)
+              << ",\n                      " << List(w.waitingShape) << ",\n                      "
+              << List(w.moverThreat) << ",\n                      " << List(w.waitingThreat)
+              << "},\n";
+  }
+  std::cout << "}};\n\n}  // namespace orvane::strong\n";
+}
+
+}  // namespace
+}  // namespace orvane::strong
+
+int main(int argc, char** argv) {
+  using namespace orvane;
+  using namespace orvane::strong;
+  std::array<std::vector<Sample>, RuleCount> training, checking;
+  for (int i = 1; i < argc; ++i) {
+    int index = 0;
+    for (const Game& game : ReadGames(argv[i])) {
+      const int rule = static_cast<int>(game.rule);
+      AddSamples(game, (index++ % 10 == 9 ? checking : training)[rule]);
+    }
+  }
+  std::array<EvaluationWeights, RuleCount> learnt = LearnedWeights;
+  for (int rule = 0; rule < RuleCount; ++rule) {
+    if (training[rule].empty()) continue;
+    std::array<double, FeatureCount> w = StartingWeights(LearnedWeights[rule]);
+    const double before = Loss(checking[rule], w);
+    Fit(training[rule], w);
+    std::fprintf(stderr, "rule %d: %zu positions to learn from, %zu to check: loss %.5f -> %.5f\n",
+                 rule, training[rule].size(), checking[rule].size(), before,
+                 Loss(checking[rule], w));
+    learnt[rule] = ToWeights(w);
+  }
+  // Caro plays like freestyle, and caro with exactly five like exactly five, until games of
+  // their own are tuned on.
+  if (training[static_cast<int>(GameRule::Caro)].empty())
+    learnt[static_cast<int>(GameRule::Caro)] = learnt[static_cast<int>(GameRule::Freestyle)];
+  if (training[static_cast<int>(GameRule::CaroExactFive)].empty())
+    learnt[static_cast<int>(GameRule::CaroExactFive)] =
+        learnt[static_cast<int>(GameRule::ExactFive)];
+  PrintHeader(learnt);
+  return 0;
+}
