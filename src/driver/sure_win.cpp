@@ -70,9 +70,9 @@ std::optional<int> firstEmptyCell(const TrialBoard& trial, Test test) {
   return std::nullopt;
 }
 
-// Whether the own stone on the empty cell `move` leaves the other side, which has no five to
-// make, no reply it may play after which the own side has no five left to make. A reply can take
-// a five's cell or, in caro, close a five at its second end.
+// Whether, after an own stone on the empty cell `move`, every reply that the other side (which
+// has no five to make) may play still leaves the own side a five to make. A reply stops a five by
+// taking its cell or, in caro, by closing it at its second end.
 bool noReplyStopsFive(TrialBoard& trial, int move) {
   trial.place(move, CellState::Own);
   std::array<std::int16_t, CellCount> fiveCells;
@@ -107,7 +107,7 @@ std::optional<Move> FindSureWin(const Board& board, const RuleLines& codes) {
           trial, [&](int index) { return trial.makesFive(index, CellState::Own); })) {
     return moveAt(*five);
   }
-  // A five of the other side's to come must be blocked, which leaves it the move.
+  // A five of the other side's to come must be blocked first: the search finds the block.
   if (firstEmptyCell(trial, [&](int index) { return trial.makesFive(index, CellState::Opponent); }))
     return std::nullopt;
   // An own stone cannot give the other side a five, so after a four that no reply stops the
