@@ -3,16 +3,14 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "driver/turn.hpp"
 #include "support/board_rows.hpp"
-#include "support/fake_clock.hpp"
+#include "support/rule_turn.hpp"
 
 namespace orvane {
 namespace {
 
-// A whole turn of the pipe brain on 15 x 15 at 5 s a turn: "X" the brain's stones, "O" the other
-// side's. Where a rule's false win comes first in scan order, a check that misread the rule would
-// play it instead.
+// A whole turn of the pipe brain (PlayRuleTurn). Where a rule's false win comes first in scan
+// order, a check that misread the rule would play it instead.
 struct SureWinCase {
   const char* name;
   GameRule rule;
@@ -66,31 +64,11 @@ const SureWinCase Cases[] = {
 
 TEST(SureWin, PipeTurnTakesTheWinThatNoReplyStops) {
   for (const SureWinCase& c : Cases) {
-    Position position{EmptyBoard({15, 15}), {}};
-    int y = 0;
-    for (std::string_view row : c.rows) {
-      for (int x = 0; x < static_cast<int>(row.size()); ++x) {
-        if (row[x] == 'X') position.board.set(x, y, CellState::Own);
-        if (row[x] == 'O') position.board.set(x, y, CellState::Opponent);
-      }
-      ++y;
-    }
-    const testing::FakeClock clock;
-    RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
-    TurnRequest request;
-    request.turnSeconds = 5;
-    request.matchTimeLeft = 1000000;
-    request.startTime = centisecondsOfDay(clock.local);
-    request.traceLine = true;
-    request.area = {15, 15};
-    request.rule = c.rule;
-    request.ownIsBlack = c.ownIsBlack;
-    const TurnOutcome outcome = PlayTurn(position, request, random, clock);
-
+    const auto [board, outcome] = testing::PlayRuleTurn(c.rule, c.ownIsBlack, c.rows);
     ASSERT_TRUE(outcome.move.has_value()) << c.name;
     EXPECT_EQ(*outcome.move, c.expected)
         << c.name << ": played " << int{outcome.move->x} << "," << int{outcome.move->y} << "\n"
-        << testing::BoardAsRows(position.board);
+        << testing::BoardAsRows(board);
   }
 }
 
