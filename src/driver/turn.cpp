@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "driver/sure_win.hpp"
 #include "patterns/cell_evaluation.hpp"
 #include "search/search_node.hpp"
 
@@ -61,6 +62,15 @@ void searchAndChoose(SearchContext<Lines>& context, const TurnRequest& request,
   outcome.nodes = context.nodes;
 }
 
+// A sure win is played without a search, whose deeper lines could prefer a longer win: the root
+// is won by the move alone, with no candidates weighed and no node visited.
+void takeSureWin(Move win, const TurnRequest& request, TurnOutcome& outcome) {
+  outcome.move = win;
+  outcome.searched = true;
+  outcome.rootVerdict = Won;
+  if (request.traceLine) outcome.line.setSingle({win.x, win.y});
+}
+
 }  // namespace
 
 TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
@@ -84,6 +94,10 @@ TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGener
     searchAndChoose(context, request, random, outcome);
   } else {
     const RuleLines codes(request.rule, request.ownIsBlack);
+    if (const std::optional<Move> win = FindSureWin(position.board, codes)) {
+      takeSureWin(*win, request, outcome);
+      return outcome;
+    }
     InitialisePatternMap(position.map, position.board, codes);
     SearchContext context{position, outcome.budget.searchDepth, timer, codes};
     searchAndChoose(context, request, random, outcome);

@@ -30,6 +30,8 @@ struct TurnRequest {
 struct TurnOutcome {
   std::optional<Move> move;  // none when the board has no empty cell
   Budget budget;
+  // Whether the move came from the root rather than the opening draw: by the search, or as a
+  // sure win, which searches no node, is won and leaves the root list empty.
   bool searched = false;
   std::uint64_t nodes = 0;
   Verdict rootVerdict = Undecided;
@@ -41,7 +43,8 @@ struct TurnOutcome {
 
 // The engine's one entry point: budgets the turn, then draws the opening move on an empty board,
 // or fills the pattern map, searches from the root and chooses among its best cells; black in
-// renju never plays a forbidden cell. The board of `position` holds the position on entry and on
+// renju never plays a forbidden cell. Under every rule but freestyle a sure win (FindSureWin) is
+// played before any search. The board of `position` holds the position on entry and on
 // return, with the cells past the request's area blocked; its map is overwritten.
 TurnOutcome PlayTurn(Position& position, const TurnRequest& request, RandomGenerator& random,
                      const Clock& clock);

@@ -8,7 +8,7 @@
 #include "patterns/board_lines.hpp"
 #include "patterns/forbidden_moves.hpp"
 #include "support/board_rows.hpp"
-#include "support/fake_clock.hpp"
+#include "support/rule_turn.hpp"
 
 namespace orvane {
 namespace {
@@ -82,26 +82,7 @@ const RuleMoveCase Cases[] = {
 
 TEST(RuleMoves, EachRuleKnowsWhatWinsAndWhatBlackMayNotPlay) {
   for (const RuleMoveCase& c : Cases) {
-    Position position{EmptyBoard({15, 15}), {}};
-    int y = 0;
-    for (std::string_view row : c.rows) {
-      for (int x = 0; x < static_cast<int>(row.size()); ++x) {
-        if (row[x] == 'X') position.board.set(x, y, CellState::Own);
-        if (row[x] == 'O') position.board.set(x, y, CellState::Opponent);
-      }
-      ++y;
-    }
-    const testing::FakeClock clock;
-    RandomGenerator random = RandomGenerator::FromUtcTime(clock.utc);
-    TurnRequest request;
-    request.turnSeconds = 5;
-    request.matchTimeLeft = 1000000;
-    request.startTime = centisecondsOfDay(clock.local);
-    request.traceLine = true;
-    request.area = {15, 15};
-    request.rule = c.rule;
-    request.ownIsBlack = c.ownIsBlack;
-    const TurnOutcome outcome = PlayTurn(position, request, random, clock);
+    const auto [board, outcome] = testing::PlayRuleTurn(c.rule, c.ownIsBlack, c.rows);
 
     ASSERT_TRUE(outcome.move.has_value()) << c.name;
     if (c.expected) {
@@ -113,28 +94,28 @@ TEST(RuleMoves, EachRuleKnowsWhatWinsAndWhatBlackMayNotPlay) {
     // Black's stones along the line, each judged with the line's stones before it in place:
     // none of them is forbidden.
     if (c.rule == GameRule::Renju) {
-      Board board = position.board;
+      Board lineBoard = board;
       for (int i = 0; i < outcome.line.length; ++i) {
         const LineCell cell = outcome.line.cells[i];
         const bool own = i % 2 == 0;
         if (own == c.ownIsBlack) {
-          BoardLines lines(board);
+          BoardLines lines(lineBoard);
           EXPECT_EQ(
               ForbiddenMove(lines, RuleLines(c.rule, c.ownIsBlack), cellIndex(cell.x, cell.y)),
               Forbidden::No)
               << c.name << ": move " << i + 1 << " of the line";
         }
-        board.set(cell.x, cell.y, own ? CellState::Own : CellState::Opponent);
+        lineBoard.set(cell.x, cell.y, own ? CellState::Own : CellState::Opponent);
       }
     }
     if (c.forbidden) {
       EXPECT_NE(*outcome.move, *c.forbidden) << c.name;
-      BoardLines lines(position.board);
+      BoardLines lines(board);
       const RuleLines codes(c.rule, c.ownIsBlack);
       EXPECT_EQ(ForbiddenMove(lines, codes, cellIndex(outcome.move->x, outcome.move->y)),
                 Forbidden::No)
           << c.name << "\n"
-          << testing::BoardAsRows(position.board);
+          << testing::BoardAsRows(board);
     }
   }
 }
