@@ -83,7 +83,7 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
 
   if (!board_.cellsWith(toMove, Threat::Four).empty() ||
       !board_.cellsWith(toMove, Threat::FourThree).empty()) {
-    if (const int moves = solver_.fourWin(toMove, tuning::NodeFourMoves, tuning::NodeFourNodes)) {
+    if (const int moves = solver_.fourWin(toMove, tuning::NodeFourMoves, shape_.fourNodes)) {
       setLine(ply, solver_.line().cells[0], true);
       return winWithFiveAt(ply + 2 * moves - 1);
     }
@@ -92,8 +92,8 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
 
   MoveList& moves = stack_[ply].moves;
   if (!root) {
-    const MoveStage stage = PickMoves(board_, solver_, toMove, moves);
-    OrderMoves(board_, order_, stage, toMove, ply, tableMove, moves);
+    const MoveStage stage = PickMoves(board_, solver_, toMove, moves, shape_.fourNodes);
+    OrderMoves(board_, order_, stage, toMove, ply, tableMove, moves, shape_.quietWidth);
   }
   if (moves.empty()) {
     // A threat with no answer, or a full board.
@@ -114,12 +114,9 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
     if (i == 0) {
       value = -search(depth - 1, -beta, -alpha, ply + 1, other, principal);
     } else {
-      int reduction = 0;
-      if (quiet && depth >= tuning::ReductionDepth &&
-          i >= (principal ? tuning::ReductionMovesPrincipal : tuning::ReductionMoves)) {
-        reduction =
-            i >= tuning::DoubleReductionMoves && depth >= tuning::DoubleReductionDepth ? 2 : 1;
-      }
+      const int reduction = quiet && shape_.reductions
+                                ? reduction_(depth, i, principal, order_.history(toMove, cell))
+                                : 0;
       value = -search(depth - 1 - reduction, -alpha - 1, -alpha, ply + 1, other, false);
       if (value > alpha && reduction > 0)
         value = -search(depth - 1, -alpha - 1, -alpha, ply + 1, other, false);

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "strong/late_move_reduction.hpp"
 #include "strong/move_list.hpp"
 #include "strong/move_order.hpp"
+#include "strong/search_parameters.hpp"
 #include "strong/solver_line.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_solver.hpp"
@@ -12,6 +14,14 @@
 #include "strong/turn_control.hpp"
 
 namespace orvane::strong {
+
+// How wide a node looks and how much it may spend on its own proofs, fixed when the search is
+// made; a test sets every limit out of reach to compare the search with a plain minimax.
+struct SearchShape {
+  int quietWidth = tuning::QuietWidth;
+  std::uint64_t fourNodes = tuning::NodeFourNodes;
+  bool reductions = true;
+};
 
 // Principal-variation alpha-beta over the strong board. Each node first settles what needs no
 // search: a five to make, the other side's five to block (the only move, searched a ply deeper
@@ -26,8 +36,13 @@ class AlphaBeta {
   static constexpr int MaxPly = MoveOrder::MaxPly;
 
   AlphaBeta(StrongBoard& board, TranspositionTable& table, MoveOrder& order, ThreatSolver& solver,
-            TurnControl& control)
-      : board_(board), table_(table), order_(order), solver_(solver), control_(control) {}
+            TurnControl& control, const SearchShape& shape = {})
+      : board_(board),
+        table_(table),
+        order_(order),
+        solver_(solver),
+        control_(control),
+        shape_(shape) {}
 
   // The value of the position for `toMove`, searched `depth` plies deep, `ply` plies below the
   // root. 0 once the control has stopped the search.
@@ -65,7 +80,9 @@ class AlphaBeta {
   MoveOrder& order_;
   ThreatSolver& solver_;
   TurnControl& control_;
+  SearchShape shape_;
   std::array<PlyFrame, MaxPly> stack_;
+  LateMoveReduction reduction_;
   int rootBestMove_ = -1;
   int rootBestValue_ = 0;
 };

@@ -14,7 +14,8 @@ namespace {
 constexpr Threat QuietThreats[] = {Threat::Minor, Threat::Three, Threat::DoubleThree, Threat::Four,
                                    Threat::FourThree};
 
-MoveStage gather(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves) {
+MoveStage gather(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves,
+                 std::uint64_t fourNodes) {
   const Side other = opposite(toMove);
   if (const int block = FiveCell(board, other); block >= 0) {
     moves.add(block);
@@ -26,7 +27,7 @@ MoveStage gather(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList
     if (menace == Menace::DoubleThree) AddThreeCells(board, toMove, moves);
     return MoveStage::AnswerMenace;
   }
-  if (solver.fourWin(other, tuning::NodeFourMoves, tuning::NodeFourNodes) > 0) {
+  if (solver.fourWin(other, tuning::NodeFourMoves, fourNodes) > 0) {
     const SolverLine& line = solver.line();
     for (int i = 0; i < line.length; ++i)
       moves.add(line.cells[i]);
@@ -45,15 +46,16 @@ MoveStage gather(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList
 
 }  // namespace
 
-MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves) {
+MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves,
+                    std::uint64_t fourNodes) {
   moves.clear();
-  const MoveStage stage = gather(board, solver, toMove, moves);
+  const MoveStage stage = gather(board, solver, toMove, moves, fourNodes);
   moves.removeIf([&](int cell) { return !board.isEmpty(cell) || board.isForbidden(toMove, cell); });
   return stage;
 }
 
 void OrderMoves(const StrongBoard& board, const MoveOrder& order, MoveStage stage, Side toMove,
-                int ply, int tableMove, MoveList& moves) {
+                int ply, int tableMove, MoveList& moves, int quietWidth) {
   for (int i = 0; i < moves.size(); ++i) {
     const int cell = moves.cell(i);
     std::int32_t score = CellOrder(board, toMove, cell);
@@ -62,7 +64,7 @@ void OrderMoves(const StrongBoard& board, const MoveOrder& order, MoveStage stag
     score += std::min(order.history(toMove, cell) / tuning::HistoryDivisor, tuning::HistoryCap);
     moves.setScore(i, score);
   }
-  moves.keepBest(stage == MoveStage::Quiet ? tuning::QuietWidth : moves.size());
+  moves.keepBest(stage == MoveStage::Quiet ? quietWidth : moves.size());
 }
 
 }  // namespace orvane::strong

@@ -4,6 +4,7 @@
 
 #include "strong/move_list.hpp"
 #include "strong/move_order.hpp"
+#include "strong/search_parameters.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_solver.hpp"
 
@@ -26,13 +27,15 @@ enum class MoveStage : std::uint8_t {
 
 // Gathers the cells a node of `toMove` tries, by the stage its position is in, and returns the
 // stage. The node has settled its own five and the other side's double five before. Black in
-// renju never gets a cell it may not play. `solver` looks for the other side's win by fours.
-MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves);
+// renju never gets a cell it may not play. `solver` looks for the other side's win by fours,
+// within `fourNodes` nodes.
+MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveList& moves,
+                    std::uint64_t fourNodes = tuning::NodeFourNodes);
 
 // Orders the picked cells, best first: the table's move, then the killers of the ply, the
-// history of the side and the cell's worth to both sides. Only the quiet stage is cut to the
-// strongest `tuning::QuietWidth` cells: every answer to a threat is kept.
+// history of the side and the cell's worth to both sides. Only the quiet stage is cut, to the
+// strongest `quietWidth` cells: every answer to a threat is kept.
 void OrderMoves(const StrongBoard& board, const MoveOrder& order, MoveStage stage, Side toMove,
-                int ply, int tableMove, MoveList& moves);
+                int ply, int tableMove, MoveList& moves, int quietWidth = tuning::QuietWidth);
 
 }  // namespace orvane::strong

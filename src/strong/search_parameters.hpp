@@ -47,13 +47,11 @@ inline constexpr int RootWidth = 32;
 
 // --- Reductions ---
 
-// Late quiet moves are searched a ply shallower first (two plies when they come late in a deep
-// node), from this depth and this many moves on.
-inline constexpr int ReductionDepth = 3;
-inline constexpr int ReductionMovesPrincipal = 5;
-inline constexpr int ReductionMoves = 3;
-inline constexpr int DoubleReductionMoves = 10;
-inline constexpr int DoubleReductionDepth = 6;
+// A late quiet move's reduction: ReductionBase + ln(depth) ln(move's place) / ReductionDivisor
+// plies, a ply less in a principal node and for a cell with this much history.
+inline constexpr double ReductionBase = 0.5;
+inline constexpr double ReductionDivisor = 2.0;
+inline constexpr std::int32_t ReductionHistory = 2000;
 
 // --- Proofs by threats ---
 

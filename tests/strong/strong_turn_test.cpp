@@ -129,5 +129,72 @@ TEST(StrongTurnTest, StopsAThreatAWeakerSearchMisses) {
   }
 }
 
+// Whether `side` has five in a row through `cell` (freestyle: five or more).
+bool MakesFive(const Board& board, int cell, CellState side) {
+  const int x = cell % BoardSide;
+  const int y = cell / BoardSide;
+  for (int direction = 0; direction < DirectionCount; ++direction) {
+    int run = 1;
+    for (int sign = -1; sign <= 1; sign += 2) {
+      for (int t = 1; isOnBoard(x + sign * t * DirectionSteps.dx[direction],
+                                y + sign * t * DirectionSteps.dy[direction]) &&
+                      board.at(x + sign * t * DirectionSteps.dx[direction],
+                               y + sign * t * DirectionSteps.dy[direction]) == side;
+           ++t)
+        ++run;
+    }
+    if (run >= 5) return true;
+  }
+  return false;
+}
+
+// A position of a real game (15 x 15, freestyle, own stones black, to move) that the classic
+// search reports won. The strong search at a fixed count of nodes plays on against the classic
+// search at one second a turn and makes five first.
+TEST(StrongTurnTest, WinsAPositionTheClassicSearchCallsWon) {
+  Board board = EmptyBoard({15, 15});
+  const int stones[][2] = {{7, 7}, {7, 6},  {6, 6}, {5, 5}, {5, 7},  {6, 7}, {5, 8},  {4, 8},
+                           {5, 9}, {5, 10}, {8, 8}, {6, 8}, {6, 9},  {9, 9}, {7, 10}, {8, 11},
+                           {4, 7}, {3, 6},  {7, 9}, {4, 9}, {6, 11}, {7, 8}, {8, 9},  {9, 8}};
+  for (int i = 0; i < 24; ++i)
+    board.set(stones[i][0], stones[i][1], i % 2 == 0 ? CellState::Own : CellState::Opponent);
+  testing::FakeClock clock;
+  StrongSearch search(1 << 22);
+  StrongRequest request;
+  request.area = {15, 15};
+  request.times = {0, -1};
+  request.maxNodes = 200000;
+  for (int move = 0; move < 20; ++move) {
+    const StrongOutcome strong = PlayStrongTurn(search, board, request, TurnClock(clock), nullptr);
+    ASSERT_TRUE(strong.move);
+    const int cell = cellIndex(strong.move->x, strong.move->y);
+    ASSERT_EQ(board.cells[cell], CellState::Empty);
+    board.cells[cell] = CellState::Own;
+    if (MakesFive(board, cell, CellState::Own)) return;
+
+    // The classic search answers as the brain whose stones are the opponent's.
+    Position position;
+    for (int i = 0; i < CellCount; ++i) {
+      const CellState state = board.cells[i];
+      position.board.cells[i] = state == CellState::Own        ? CellState::Opponent
+                                : state == CellState::Opponent ? CellState::Own
+                                                               : state;
+    }
+    TurnRequest classic;
+    classic.turnSeconds = 1;
+    classic.matchTimeLeft = 2147483647;
+    classic.startTime = centisecondsOfDay(clock.localTime());
+    classic.area = {15, 15};
+    RandomGenerator random(1);
+    const TurnOutcome reply = PlayTurn(position, classic, random, clock);
+    ASSERT_TRUE(reply.move);
+    const int answer = cellIndex(reply.move->x, reply.move->y);
+    ASSERT_EQ(board.cells[answer], CellState::Empty);
+    board.cells[answer] = CellState::Opponent;
+    ASSERT_FALSE(MakesFive(board, answer, CellState::Opponent)) << "the classic search won";
+  }
+  FAIL() << "no five in 20 moves";
+}
+
 }  // namespace
 }  // namespace orvane::strong
