@@ -69,6 +69,8 @@ const SiteFiles = [
   'engine/game_position.js',
   'engine/position.js',
   'engine/outcome.js',
+  'engine/game_questions.js',
+  'engine/rule_judge.js',
   'engine/move_request.js',
   'engine/move_answer.js',
   'engine/search_report.js',

@@ -7,24 +7,28 @@ const PieceLength = 65536;
 // The module's two sessions: one for the package's moves, one for a program's own commands.
 const Channels = { moves: 0, commands: 1 };
 
-// Hears each piece of reply text as the brain writes it (brain_module.cpp calls it).
+// Hears each piece of reply text as the brain writes it (brain_module.cpp calls it); true asks
+// the brain to stop its search.
 let replyListener = null;
 Module['onReply'] = function (text) {
-  if (replyListener) replyListener(text);
+  return replyListener ? replyListener(text) : false;
 };
 
 // Hands the brain the manager's next text (whole lines end in a line feed) and returns the text
 // of its replies, every line ending in CR LF. `channel` ('moves', the default, or 'commands')
 // picks the session; `onLine` hears each whole reply line (without its CR LF) while the brain is
-// still working. The brain reads its input as a stream, so long text goes in pieces; a piece
-// never ends between the two halves of a surrogate pair.
+// still working, and stops the brain's search by returning true: the search then finds its time
+// up at once, and answers. The brain reads its input as a stream, so long text goes in pieces; a
+// piece never ends between the two halves of a surrogate pair.
 Module['receive'] = function (text, { channel = 'moves', onLine } = {}) {
   let pending = '';
+  let stop = false;
   replyListener = onLine
     ? (piece) => {
         const lines = (pending + piece).split('\r\n');
         pending = lines.pop();
-        lines.forEach((line) => onLine(line));
+        for (const line of lines) stop = onLine(line) === true || stop;
+        return stop;
       }
     : null;
   try {

@@ -19,3 +19,20 @@ export function createEngineInstance(compiled) {
   });
   return Promise.race([engine, failure]);
 }
+
+// The same, at once, where the platform instantiates a module without waiting (Node): the loader
+// then runs the module as soon as it is handed the instance, and the object it was given is the
+// module.
+export function createEngineInstanceSync(compiled) {
+  const engine = {
+    instantiateWasm(imports, receiveInstance) {
+      receiveInstance(new WebAssembly.Instance(compiled, imports), compiled);
+      return {};
+    },
+  };
+  createEngine(engine);
+  if (typeof engine.command !== 'function' || !engine.calledRun) {
+    throw new Error("the brain's module did not start at once");
+  }
+  return engine;
+}

@@ -6,7 +6,8 @@ const CellText = /^(\d+),(\d+)$/;
 const CandidateText = /^(\d+),(\d+):(-?\d+)$/;
 
 // { x, y, depth, nodes, verdict, seconds, line, candidates } from the reply lines of one move
-// request, the figures of the last depth searched (with its `evaluation` or `movesToFive` when
+// request, the figures of the last depth searched (its seconds the search's own figure for it,
+// which brain.js gives as depthSeconds) (with its `evaluation` or `movesToFive` when
 // the strong search gives one). A move drawn without a search (the opening) has depth 0; a brain
 // that does not tell the threat line or the candidates leaves the line at the move alone and the
 // candidates empty. An ERROR reply is thrown as an EngineRefusedError with the brain's reason.

@@ -20,7 +20,7 @@ const LevelMoveShares = new Map([
 ]);
 const Engines = ['classic', 'strong'];
 // The strong search's thinking time for a move when none is given, and the bounds of one, in
-// seconds. The brain keeps back a tenth of it (30 to 500 ms) to answer within it.
+// seconds. The brain keeps back a fifth of it (30 to 500 ms) to answer within it.
 const DefaultSeconds = 1;
 const FewestSeconds = 0.1;
 const MostSeconds = 3600;

@@ -1,6 +1,7 @@
 // The brain's module in Node: engine.wasm read from its file (beside this module unless the
 // options say otherwise: a path, or a file: URL) and compiled; and the memory of the strong
 // search's tables there.
+import { readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { compiledEngine } from './engine_source.js';
 import { LoadFailedError } from './errors.js';
@@ -10,8 +11,8 @@ export function compileEngine(options) {
 }
 
 // What makeBrain needs of the platform: in Node, the strong search takes the 64 MB that
-// pbrain-orvane gives it by default.
-export const nodePlatform = { compileEngine, strongMemory: 64 << 20 };
+// pbrain-orvane gives it by default; and the module compiled without waiting, for the rule judge.
+export const nodePlatform = { compileEngine, compileEngineSync, strongMemory: 64 << 20 };
 
 async function compileFile(place) {
   const file = typeof place === 'string' && place.startsWith('file:') ? new URL(place) : place;
@@ -28,5 +29,25 @@ async function compileFile(place) {
     return await WebAssembly.compile(bytes);
   } catch (error) {
     throw new LoadFailedError(`${place} is not the brain's module: ${error.message}`);
+  }
+}
+
+// The package's own engine.wasm, read and compiled without waiting: for the rule judge that
+// outcome() asks at once (rule_judge.js).
+function compileEngineSync() {
+  const file = new URL('./engine.wasm', import.meta.url);
+  let bytes;
+  try {
+    bytes = readFileSync(file);
+  } catch (error) {
+    throw new LoadFailedError(
+      `the brain's module could not be read (${error.message}): copy orvane/engine.wasm beside ` +
+        'the bundle, or make a brain first with the option wasmUrl',
+    );
+  }
+  try {
+    return new WebAssembly.Module(bytes);
+  } catch (error) {
+    throw new LoadFailedError(`${file} is not the brain's module: ${error.message}`);
   }
 }

@@ -9,7 +9,16 @@ export function startWorker(workerUrl, { message, failure }) {
   const worker = new Worker(script ?? new URL('./node_worker.js', import.meta.url));
   let terminated = false;
   worker.on('message', message);
-  worker.on('error', (error) => failure(error.message));
+  worker.on('error', (error) => {
+    // A bundle without the worker's script beside it fails so, naming only the missing file.
+    const missing = error.code === 'ERR_MODULE_NOT_FOUND' || /Cannot find module/.test(error.message);
+    failure(
+      missing
+        ? `its script did not load (${error.message}): give the option workerUrl where a ` +
+            "bundler puts orvane/worker.js (its bundle for Node, such as './orvane-worker.mjs')"
+        : error.message,
+    );
+  });
   worker.on('exit', (code) => {
     if (!terminated) failure(`it stopped with exit code ${code}`);
   });

@@ -54,6 +54,7 @@ export interface SearchReport {
    * its five, the move now (or, when lost, the other side's next move) counting 1.
    */
   movesToFive?: number;
+  /** The search's own time for this depth, in seconds, as its MESSAGE line gives it. */
   seconds: number;
   /** The line behind the best move so far, the move first, sides alternating. */
   line: Cell[];
@@ -72,7 +73,10 @@ interface MoveExtras extends GameOptions {
   seed?: number;
   /** Aborts the move: it then rejects (or throws) an AbortError. */
   signal?: AbortSignalLike;
-  /** Hears each depth the search finishes. */
+  /**
+   * Hears each depth the search finishes. If it throws, the search stops and the move fails with
+   * a ListenerFailedError whose cause is the listener's error.
+   */
   onProgress?: (report: SearchReport) => void;
 }
 
@@ -129,6 +133,13 @@ export type Verdict = 'won' | 'likely won' | 'undecided' | 'likely lost' | 'lost
 export interface Answer extends SearchReport, Cell {
   /** Plies searched: 0 for an opening move drawn without a search. */
   depth: number;
+  /**
+   * The time the move took, in seconds (to the hundredth), as the brain's clock sees it (0 with
+   * frozenClock, whose clock stands still).
+   */
+  seconds: number;
+  /** The search's own time for its last finished depth, in seconds (0 without a search). */
+  depthSeconds: number;
   /** The cells the classic search weighed, in rank order; none from the strong search. */
   candidates: Candidate[];
 }
@@ -186,7 +197,10 @@ export interface Brain {
   terminate(): void;
 }
 
-/** The brain in a worker: the same methods, returning promises. */
+/**
+ * The brain in a worker: the same methods, returning promises. forbidden and isLegal need no
+ * search: they are answered in the calling thread at once, while the worker thinks.
+ */
 export interface BrainWorker {
   move(position: Position, options?: MoveOptions): Promise<Answer>;
   command(line: string): Promise<string[]>;
@@ -202,18 +216,37 @@ export function createBrain(options?: BrainOptions): Promise<Brain>;
 /** The brain in a worker: a Web Worker in a browser, a worker thread in Node. */
 export function createBrainWorker(options?: WorkerOptions): Promise<BrainWorker>;
 
-/** How the game stands in `position`, without a brain. */
+/**
+ * How the game stands in `position`, without a brain. In renju, black's moves of a string of
+ * moves are judged by the brain's rules: in a browser's thread, load them first (any brain made
+ * there, or a call of isLegal or forbidden), else a RulesNotLoadedError is thrown.
+ */
 export function outcome(position: Position, options?: GameOptions): Outcome;
+
+/**
+ * Whether the side to move may play `cell`, without a brain: on the board, empty, the game not
+ * over, and not forbidden to black in renju. Resolves once the brain's rules are loaded in this
+ * thread (at the first call, unless a brain made here has loaded them).
+ */
+export function isLegal(position: Position, cell: Cell, options?: GameOptions): Promise<boolean>;
+
+/** Black's forbidden cells in renju (none under the other rules), without a brain. */
+export function forbidden(position: Position, options?: GameOptions): Promise<ForbiddenCell[]>;
 
 export type ErrorCode =
   | 'ORVANE_ERROR'
   | 'ORVANE_BAD_POSITION'
+  | 'ORVANE_MOVE_AFTER_FIVE'
+  | 'ORVANE_TWO_FIVES'
+  | 'ORVANE_FORBIDDEN_MOVE'
   | 'ORVANE_BAD_OPTION'
   | 'ORVANE_GAME_OVER'
   | 'ORVANE_ABORTED'
   | 'ORVANE_WORKER_FAILED'
   | 'ORVANE_ENGINE_REFUSED'
-  | 'ORVANE_LOAD_FAILED';
+  | 'ORVANE_LOAD_FAILED'
+  | 'ORVANE_LISTENER_FAILED'
+  | 'ORVANE_RULES_NOT_LOADED';
 
 /** Every error the package throws or rejects with. */
 export class OrvaneError extends Error {
@@ -221,6 +254,24 @@ export class OrvaneError extends Error {
 }
 /** ORVANE_BAD_POSITION: a stone off the board, two on one cell, a malformed move, ... */
 export class BadPositionError extends OrvaneError {}
+/** ORVANE_MOVE_AFTER_FIVE: moves follow a five in a string of moves. */
+export class MoveAfterFiveError extends BadPositionError {
+  /** The number of the first move after the five, from 1. */
+  move: number;
+  /** The five's cells. */
+  five: Cell[];
+}
+/** ORVANE_TWO_FIVES: both sides have a five. */
+export class TwoFivesError extends BadPositionError {
+  fives: { black: Cell[]; white: Cell[] };
+}
+/** ORVANE_FORBIDDEN_MOVE: in renju, black played a forbidden move in a string of moves. */
+export class ForbiddenMoveError extends BadPositionError {
+  /** The forbidden move's number, from 1. */
+  move: number;
+  cell: Cell;
+  reason: ForbiddenCell['reason'];
+}
 /** ORVANE_BAD_OPTION: an unknown or wrong option, cell or command. */
 export class BadOptionError extends OrvaneError {}
 /** ORVANE_GAME_OVER: a move asked in a won position or on a full board. */
@@ -235,3 +286,10 @@ export class WorkerFailedError extends OrvaneError {}
 export class EngineRefusedError extends OrvaneError {}
 /** ORVANE_LOAD_FAILED: engine.wasm could not be fetched, read or compiled. */
 export class LoadFailedError extends OrvaneError {}
+/** ORVANE_LISTENER_FAILED: a move's progress listener threw, which stopped the search. */
+export class ListenerFailedError extends OrvaneError {
+  /** The listener's error. */
+  cause: unknown;
+}
+/** ORVANE_RULES_NOT_LOADED: outcome() needed the brain's rules before a browser's thread had them. */
+export class RulesNotLoadedError extends OrvaneError {}

@@ -6,8 +6,9 @@ import { BadOptionError, BadPositionError } from './errors.js';
 
 const StoneKinds = ['own', 'opponent', 'black', 'white'];
 
-// { stones: [{ x, y, own }], ownColour: 'black' | 'white' } from `position` (an array of stones,
-// or a string of the moves played) on `board`. `toMove` ('black' or 'white') says which colour's
+// { stones: [{ x, y, own }], ownColour: 'black' | 'white', played } from `position` (an array of
+// stones, or a string of the moves played) on `board`; `played` is true for a string, whose stones
+// are the moves in the order played. `toMove` ('black' or 'white') says which colour's
 // stones are the side to move in an array of black and white stones; when left out, it follows
 // from their numbers.
 export function readPosition(position, board, toMove) {
@@ -25,12 +26,12 @@ export function readPosition(position, board, toMove) {
       "toMove goes with stones 'black' and 'white', not 'own' and 'opponent'",
     );
   }
-  return ownedPosition(movesOf(position, board));
+  return { ...ownedPosition(movesOf(position, board)), played: true };
 }
 
 // A position of own and opponent stones, whose colours follow from their number.
 function ownedPosition(stones) {
-  return { stones, ownColour: stones.length % 2 === 0 ? 'black' : 'white' };
+  return { stones, ownColour: stones.length % 2 === 0 ? 'black' : 'white', played: false };
 }
 
 // The stones of an array of { x, y, stone }, all of one kind: 'own' and 'opponent', or 'black'
@@ -77,6 +78,7 @@ function colouredPosition(stones, toMove) {
   return {
     stones: stones.map(({ x, y, kind }) => ({ x, y, own: kind === ownColour })),
     ownColour,
+    played: false,
   };
 }
 

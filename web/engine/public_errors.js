@@ -4,8 +4,13 @@ export {
   BadOptionError,
   BadPositionError,
   EngineRefusedError,
+  ForbiddenMoveError,
   GameOverError,
+  ListenerFailedError,
   LoadFailedError,
+  MoveAfterFiveError,
   OrvaneError,
+  RulesNotLoadedError,
+  TwoFivesError,
   WorkerFailedError,
 } from './errors.js';

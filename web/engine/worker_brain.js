@@ -2,17 +2,21 @@
 // Node), so that the page or the program stays responsive while it thinks. It has the methods of
 // createBrain()'s brain, each returning a promise. The entry point gives the ways to compile the
 // module and to start a worker; the module is compiled here once and handed to every worker.
+// isLegal and forbidden need no search: the thread's rule judge (a module instance in the
+// calling thread) answers them at once, however long the worker thinks.
+import { forbiddenCells, isLegalCell, listenerFailed } from './brain.js';
 import { describe } from './describe.js';
 import { AbortError, BadOptionError, WorkerFailedError, errorFromTransfer } from './errors.js';
 import { checkOptionKeys } from './game_position.js';
 import { listenerOf, signalOf } from './move_request.js';
+import { provideThreadJudge } from './rule_judge.js';
 
 const WorkerOptions = ['frozenClock', 'wasm', 'wasmUrl', 'workerUrl'];
 
 // Resolves to { move, command, forbidden, isLegal, terminate } once the worker's brain has
-// loaded; rejects if it cannot load. An aborted move ends its worker and starts another with the
-// same compiled module, which takes up the calls still waiting; the commands' session starts
-// afresh there.
+// loaded; rejects if it cannot load. An aborted move, or one whose progress listener threw, ends
+// its worker and starts another with the same compiled module, which takes up the calls still
+// waiting; the commands' session starts afresh there.
 export async function makeBrainWorker(options, { compileEngine, startWorker }) {
   checkOptionKeys(options, WorkerOptions, '{ workerUrl }');
   const { workerUrl, wasm, wasmUrl, ...brainOptions } = options;
@@ -36,19 +40,17 @@ export async function makeBrainWorker(options, { compileEngine, startWorker }) {
       message({ id, result, error, progress }) {
         const call = calls.get(id);
         if (started !== worker || call === undefined) return; // aborted, or the worker failed
-        let listenerFailure;
         if (progress !== undefined) {
-          // A listener's error ends the move with it; the answer that follows is dropped.
+          // A listener's error ends the move with it, and its search with the worker.
           try {
             return call.onProgress?.(progress);
           } catch (listenerError) {
-            listenerFailure = listenerError;
+            return stopMove(id, listenerFailed(listenerError));
           }
         }
         calls.delete(id);
         worker.keepAlive(calls.size > 0);
-        if (listenerFailure !== undefined) call.reject(listenerFailure);
-        else if (error === undefined) call.resolve(result);
+        if (error === undefined) call.resolve(result);
         else call.reject(errorFromTransfer(error));
       },
       failure(reason) {
@@ -90,21 +92,30 @@ export async function makeBrainWorker(options, { compileEngine, startWorker }) {
   // The worker's scripts load while the module compiles.
   worker = startOwnWorker();
   let compiled;
+  let judge;
   try {
     compiled = await compileEngine({ wasm, wasmUrl });
-    await connect(compiled, worker);
+    [judge] = await Promise.all([provideThreadJudge(compiled), connect(compiled, worker)]);
   } catch (error) {
     worker.terminate();
     throw error;
   }
 
-  const abort = (id, reason) => {
-    const aborted = calls.get(id);
-    if (aborted === undefined) return;
+  // Ends the move `id` with `error`, and its search with its worker: another takes up the calls
+  // still waiting.
+  const stopMove = (id, error) => {
+    const stopped = calls.get(id);
+    if (stopped === undefined) return;
     calls.delete(id);
-    aborted.reject(new AbortError('the move was aborted', reason));
+    stopped.reject(error);
     worker.terminate();
     connect(compiled, startOwnWorker()).catch(fail);
+  };
+  const abort = (id, reason) => stopMove(id, new AbortError('the move was aborted', reason));
+  // A game question answered in this thread, as a promise like the worker's answers.
+  const answerHere = async (question) => {
+    if (failure) throw failure;
+    return question();
   };
 
   return {
@@ -126,8 +137,9 @@ export async function makeBrainWorker(options, { compileEngine, startWorker }) {
       return answer;
     },
     command: (line) => call('command', [line]),
-    forbidden: (position, options) => call('forbidden', [position, options]),
-    isLegal: (position, cell, options) => call('isLegal', [position, cell, options]),
+    forbidden: (position, options) => answerHere(() => forbiddenCells(judge, position, options)),
+    isLegal: (position, cell, options) =>
+      answerHere(() => isLegalCell(judge, position, cell, options)),
     terminate() {
       fail(new WorkerFailedError("the brain's worker was terminated"));
     },

@@ -212,7 +212,7 @@ test("command() has a session of its own, which the moves' boards leave alone", 
   const fresh = await createBrain({ frozenClock });
   const good = () => brain.move('9,9 10,10 9,10', { level: 6 });
   const before = good();
-  for (const command of ['INFO rule 4', 'BOARD\n3,3,1', 'END', 'TURN 0,0', 'INFO time_left 0']) {
+  for (const command of ['INFO rule 4', 'BOARD\n3,3,1\nEND', 'TURN 0,0', 'INFO time_left 0']) {
     brain.command(command);
     assert.deepEqual(good(), before, `after ${JSON.stringify(command)}`);
   }
@@ -223,6 +223,19 @@ test("command() has a session of its own, which the moves' boards leave alone", 
   for (const session of [brain, fresh]) session.command('START 20');
   good();
   assert.deepEqual(brain.command('TURN 10,10'), fresh.command('TURN 10,10'));
+});
+
+test('command() refuses a BOARD block without DONE, which would swallow the commands after it', async () => {
+  const brain = await createBrain({ frozenClock });
+  for (const block of ['BOARD\n1,1,1', 'forbidden\n1,1,1\n2,2,2']) {
+    assert.throws(() => brain.command(block), {
+      code: 'ORVANE_BAD_OPTION',
+      message: /^the (BOARD|FORBIDDEN) block has no DONE/,
+    });
+    assert.deepEqual(brain.command('ABOUT'), [
+      'name="Orvane", version="1.6", author="Orvane developers"',
+    ]);
+  }
 });
 
 // pbrain-orvane's answer to `lines`, under faketime's stopped clock.
@@ -240,8 +253,9 @@ function nativeAnswer(lines) {
   const [, depth = 0, nodes = 0, verdict = 'undecided', seconds = 0] = search ?? [];
   const message = (prefix) =>
     replies.find((reply) => reply.startsWith(prefix))?.slice(prefix.length);
+  // The brain's clock stands still: the move took no time on it.
   return {
-    answer: { x, y, depth: +depth, nodes: +nodes, verdict, seconds: +seconds },
+    answer: { x, y, depth: +depth, nodes: +nodes, verdict, seconds: 0, depthSeconds: +seconds },
     line: message('MESSAGE line '),
     candidates: message('MESSAGE candidates '),
   };

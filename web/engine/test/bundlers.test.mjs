@@ -4,7 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { copyFileSync, mkdirSync } from 'node:fs';
+import { copyFileSync, mkdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -104,4 +104,24 @@ test('an esbuild bundle for Node plays on a worker thread and in its own', () =>
     encoding: 'utf8',
   });
   assert.match(output, /^Orvane plays (\d+,\d+) and \1\n$/);
+});
+
+test('an esbuild bundle for Node without workerUrl is told to give it', () => {
+  const dist = buildApp('esbuild-node-no-worker-url', [], (run, folder) => {
+    const app = [
+      "import { createBrainWorker } from 'orvane';",
+      'createBrainWorker().then(',
+      "  () => console.log('no error'),",
+      '  (error) => console.log(error.code, error.message),',
+      ');',
+    ];
+    writeFileSync(path.join(folder, 'main.js'), app.join('\n'));
+    run('esbuild', 'main.js', '--bundle', '--platform=node', '--format=esm', '--outfile=dist/app.mjs');
+    copyFileSync(wasm, path.join(folder, 'dist/engine.wasm'));
+  });
+  const output = execFileSync('node', [path.join(dist, 'app.mjs')], {
+    cwd: tmpdir(),
+    encoding: 'utf8',
+  });
+  assert.match(output, /^ORVANE_WORKER_FAILED .*node_worker\.js.*give the option workerUrl/);
 });

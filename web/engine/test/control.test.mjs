@@ -61,6 +61,11 @@ test("the worker's errors are of the package's classes, with their codes", async
       orvane.GameOverError,
       'ORVANE_GAME_OVER',
     ],
+    [
+      () => brain.move('0,0 1,0 0,1 1,1 0,2 1,2 0,3 1,3 0,4 1,4'),
+      orvane.MoveAfterFiveError,
+      'ORVANE_MOVE_AFTER_FIVE',
+    ],
   ];
   for (const [call, errorClass, code] of cases) {
     await assert.rejects(call(), (error) => error instanceof errorClass && error.code === code);
@@ -87,15 +92,19 @@ test("the classic search reports once, with the answer's figures and line; a lis
       level: 8,
       onProgress: (report) => reports.push(report),
     });
-    const { x, y, candidates, ...figures } = answer;
-    assert.deepEqual(reports, [figures]);
-    // A listener that throws ends its move with its error, and the brain answers on.
+    const { x, y, candidates, seconds, depthSeconds, ...figures } = answer;
+    assert.deepEqual(reports, [{ ...figures, seconds: depthSeconds }]);
+    // A listener that throws ends its move with an error of the package's that holds it, and
+    // the brain answers on.
     const failing = () => {
       throw new RangeError('listener');
     };
     await assert.rejects(
       async () => brain.move(slow, { level: 8, onProgress: failing }),
-      RangeError,
+      (error) =>
+        error instanceof orvane.ListenerFailedError &&
+        error.code === 'ORVANE_LISTENER_FAILED' &&
+        error.cause instanceof RangeError,
     );
     assert.deepEqual(await brain.move(slow, { level: 8 }), answer);
     brain.terminate();
@@ -115,8 +124,12 @@ test('a strong move reports each depth it finishes and answers with the last; th
     reports.slice(1).forEach((report, index) => {
       assert.ok(report.depth > reports[index].depth, 'one report per depth, deepening');
     });
-    const { x, y, candidates, ...figures } = answer;
-    assert.deepEqual(figures, reports.at(-1), "the answer has the last depth's figures");
+    const { x, y, candidates, seconds, depthSeconds, ...figures } = answer;
+    assert.deepEqual(
+      { ...figures, seconds: depthSeconds },
+      reports.at(-1),
+      "the answer has the last depth's figures",
+    );
     assert.deepEqual({ x, y }, figures.line[0], 'the move starts its line');
     assert.equal(typeof answer.evaluation, 'number', 'an open position has an evaluation');
 
@@ -148,6 +161,59 @@ test('a strong search aborted in flight rejects, and the next move does not wait
   } finally {
     brain.terminate();
   }
+});
+
+test("a listener that throws stops the search, in the worker and in the caller's thread", async () => {
+  const failing = () => {
+    throw new Error('x');
+  };
+  const worker = await orvane.createBrainWorker();
+  const inThread = await orvane.createBrain();
+  try {
+    for (const brain of [worker, inThread]) {
+      const started = performance.now();
+      await assert.rejects(
+        async () => brain.move(slow, { engine: 'strong', seconds: 3, onProgress: failing }),
+        (error) => error.code === 'ORVANE_LISTENER_FAILED' && error.cause?.message === 'x',
+      );
+      await brain.move(quick, { level: 2 });
+      const seconds = (performance.now() - started) / 1000;
+      assert.ok(seconds < 1.5, `the next move answered ${seconds} s after, not 3 s`);
+    }
+  } finally {
+    worker.terminate();
+  }
+});
+
+test("a worker's isLegal and forbidden answer at once while it thinks", async () => {
+  const brain = await orvane.createBrainWorker();
+  try {
+    const thinking = brain.move(slow, { engine: 'strong', seconds: 3 });
+    const renju = { rule: 'renju', size: 15 };
+    // Black to move, with a double three at 6,6.
+    const doubleThree = '7,6 0,0 8,6 14,0 6,7 0,14 6,8 14,14';
+    const started = performance.now();
+    assert.equal(await brain.isLegal(slow, { x: 0, y: 0 }), true);
+    assert.equal(await brain.isLegal(doubleThree, { x: 6, y: 6 }, renju), false);
+    assert.deepEqual(await brain.forbidden(doubleThree, renju), [
+      { x: 6, y: 6, reason: 'double-three' },
+    ]);
+    const seconds = (performance.now() - started) / 1000;
+    assert.ok(seconds < 0.5, `answered after ${seconds} s`);
+    await thinking;
+  } finally {
+    brain.terminate();
+  }
+});
+
+test('an answer says the time the move took, and its last depth its own', async () => {
+  const brain = await orvane.createBrain();
+  const started = performance.now();
+  const answer = brain.move(slow, { engine: 'strong', seconds: 1 });
+  const took = (performance.now() - started) / 1000;
+  // Both figures are in hundredths of a second.
+  assert.ok(Math.abs(answer.seconds - took) < 0.1, `${answer.seconds} of ${took} s`);
+  assert.ok(answer.depthSeconds <= answer.seconds + 0.01, `the depth's ${answer.depthSeconds} s`);
 });
 
 // Reply lines as the brain writes them, and the reports they must give.

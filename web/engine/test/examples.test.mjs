@@ -42,6 +42,15 @@ test("the README's Node example", () => {
   );
 });
 
+test("the README's strong search keeps back the share of its time that the engine does", () => {
+  const plan = readFileSync(path.join(repositoryRoot, 'src/strong/time_plan.cpp'), 'utf8');
+  const divisor = /times\.turn \/ (\d+), 30, 500\)/.exec(plan)?.[1];
+  const share = { 4: 'a quarter', 5: 'a fifth', 10: 'a tenth' }[divisor];
+  assert.ok(share, `the share of the turn kept back in time_plan.cpp: 1/${divisor}`);
+  const words = readme.replace(/\s+/g, ' ');
+  assert.match(words, new RegExp(`keeps back ${share} of the time \\(30 to 500 ms\\)`));
+});
+
 const served = servedBrowser(projectDirectory);
 
 test("the README's browser example, and the worker's promises", async () => {
@@ -69,8 +78,17 @@ test("the README's browser example, and the worker's promises", async () => {
   assert.match(await page.$eval('body', (body) => body.textContent), /^Orvane plays \d+,\d+$/);
 
   const worker = await page.evaluate(async () => {
-    const { createBrain, createBrainWorker } = await import('./node_modules/orvane/orvane.js');
+    const { createBrain, createBrainWorker, outcome } = await import(
+      './node_modules/orvane/orvane.js'
+    );
     const brain = await createBrainWorker({ frozenClock: 0 });
+    // The worker lent its module to the page's rule judge, which finds black's double three.
+    let forbiddenMove = 'no error';
+    try {
+      outcome('7,6 0,0 8,6 14,0 6,7 0,14 6,8 14,14 6,6', { rule: 'renju', size: 15 });
+    } catch (error) {
+      forbiddenMove = error.code;
+    }
     const messageOf = (promise) =>
       promise.then(
         () => 'no error',
@@ -81,8 +99,10 @@ test("the README's browser example, and the worker's promises", async () => {
     const inThread = (await createBrain({ frozenClock: 0 })).move('3,3 4,4 3,4', { level: 6 });
     const about = await brain.command('ABOUT');
     brain.terminate();
-    return { refusal, answer, inThread, about, afterEnd: await messageOf(brain.command('ABOUT')) };
+    const afterEnd = await messageOf(brain.command('ABOUT'));
+    return { refusal, answer, inThread, about, afterEnd, forbiddenMove };
   });
+  assert.equal(worker.forbiddenMove, 'ORVANE_FORBIDDEN_MOVE');
   assert.equal(worker.refusal, 'two stones on 3,3: move 1 and move 3');
   assert.deepEqual(worker.answer, worker.inThread);
   assert.equal(worker.answer.depth, 6);

@@ -1,11 +1,12 @@
 // The game-state helpers on a few positions per rule: outcome() finds the five as each rule counts
 // it (overlines, caro's row closed at both ends, the edge that closes nothing), a full board, and
-// a game in play; isLegal() refuses cells off the board, taken, or after the end.
+// a game in play; positions no game reaches refused; isLegal() refuses cells off the board,
+// taken, or after the end, and says what is wrong with a cell that is not one.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { importOrvane } from './installed_package.mjs';
 
-const { createBrain, outcome, BadOptionError } = await importOrvane();
+const { createBrain, outcome, BadOptionError, BadPositionError } = await importOrvane();
 
 // Stones from lists of cells "x,y" for each colour.
 const stones = (black, white) =>
@@ -93,5 +94,39 @@ test('isLegal() takes an empty cell of the board while the game is on', async ()
     );
   }
   assert.throws(() => brain.isLegal('9,9', { x: 'a', y: 1 }), { code: 'ORVANE_BAD_OPTION' });
+  assert.throws(() => brain.isLegal('9,9', { x: 1.5, y: 2 }), {
+    message: /^the cell's x is 1\.5: x and y are whole numbers, x from 0 to 19/,
+  });
+  assert.throws(() => brain.isLegal('9,9', { x: 'a' }), { message: /^the cell's x is "a":/ });
   assert.deepEqual(brain.forbidden(blackSix, { rule: 'freestyle' }), []);
+});
+
+test('positions that no game reaches are refused, each with its code', async () => {
+  const brain = await createBrain();
+  // Black's five with move 9, and two moves after it.
+  const afterFive = '0,0 0,1 1,0 1,1 2,0 2,1 3,0 3,1 4,0 4,1 9,9';
+  // Black at 6,6 with move 9: a double three, forbidden in renju.
+  const forbiddenMove = '7,6 0,0 8,6 14,0 6,7 0,14 6,8 14,14 6,6';
+  const cases = [
+    [afterFive, {}, 'ORVANE_MOVE_AFTER_FIVE', /^move 10 \(4,1\) follows the five that black made/],
+    [
+      stones(row(0, 0, 1, 2, 3, 4), row(5, 0, 1, 2, 3, 4)),
+      {},
+      'ORVANE_TWO_FIVES',
+      /^both sides have a five, black at 0,0 1,0 2,0 3,0 4,0 and white at 0,5/,
+    ],
+    [
+      forbiddenMove,
+      { rule: 'renju', size: 15 },
+      'ORVANE_FORBIDDEN_MOVE',
+      /^move 9 \(6,6\) was forbidden to black in renju: double three/,
+    ],
+  ];
+  for (const [position, options, code, message] of cases) {
+    for (const ask of [() => outcome(position, options), () => brain.move(position, options)]) {
+      assert.throws(ask, (error) => error instanceof BadPositionError && error.code === code);
+      assert.throws(ask, { message });
+    }
+  }
+  assert.deepEqual(outcome(forbiddenMove, { rule: 'freestyle', size: 15 }), playing);
 });

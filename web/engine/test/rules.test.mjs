@@ -6,7 +6,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { importOrvane } from './installed_package.mjs';
 
-const { createBrain, createBrainWorker } = await importOrvane();
+const { createBrain, createBrainWorker, isLegal, forbidden } = await importOrvane();
 const brain = await createBrain();
 
 // Stones from the cells "x,y x,y ..." of each colour.
@@ -87,4 +87,12 @@ test('a seed repeats the random choice; without one, calls in one clock tick var
     );
   assert.equal(openings({ size: 15, seed: 42 }).size, 1);
   assert.ok(openings({ size: 15 }).size > 1);
+});
+
+test("isLegal() and forbidden() are offered beside outcome(), with the brain's answers", async () => {
+  const renju = { rule: 'renju', size: 15 };
+  assert.deepEqual(await forbidden(doubleThree, renju), brain.forbidden(doubleThree, renju));
+  assert.equal(await isLegal(doubleThree, { x: 6, y: 6 }, renju), false);
+  assert.equal(await isLegal(doubleThree, { x: 6, y: 6 }, { size: 15 }), true);
+  await assert.rejects(isLegal(doubleThree, { x: 15, y: 0.5 }), { code: 'ORVANE_BAD_OPTION' });
 });

@@ -1,6 +1,16 @@
 // Uses of the package as its declarations allow them, and (under @ts-expect-error) as they must
 // refuse them. Checked by tsc --noEmit, never run.
-import { createBrain, createBrainWorker, outcome, AbortError, OrvaneError } from 'orvane';
+import {
+  createBrain,
+  createBrainWorker,
+  forbidden,
+  isLegal,
+  outcome,
+  AbortError,
+  ForbiddenMoveError,
+  ListenerFailedError,
+  OrvaneError,
+} from 'orvane';
 import type {
   Answer,
   ForbiddenCell,
@@ -28,6 +38,11 @@ brain.move('9,9', { signal: new AbortController().signal, onProgress: (r) => rep
 const cells: ForbiddenCell[] = brain.forbidden(colours, { rule: 'renju' });
 const legal: boolean = brain.isLegal('9,9', { x: 3, y: 3 }, { size: { width: 9, height: 7 } });
 const state: Outcome = outcome('9,9 10,10', { rule: 'caro-exact-five' });
+const legalHere: Promise<boolean> = isLegal('9,9', { x: 3, y: 3 }, { rule: 'renju' });
+const forbiddenHere: Promise<ForbiddenCell[]> = forbidden(colours, { rule: 'renju', size: 15 });
+const spent: number = answer.seconds - answer.depthSeconds;
+const forbiddenReason: string = new ForbiddenMoveError('x').reason;
+const listenerCause: unknown = new ListenerFailedError('x').cause;
 const five = state.state === 'won' ? state.five : [];
 const code: string = new AbortError('stop').code;
 const isOurs: boolean = new Error('x') instanceof OrvaneError;
@@ -54,6 +69,8 @@ brain.move([{ x: 9, y: 9, stone: 'red' }]);
 brain.move(stones, { rule: 'gomoku' });
 // @ts-expect-error: the worker's isLegal is a promise
 const legalNow: boolean = worker.isLegal('9,9', { x: 1, y: 1 });
+// @ts-expect-error: the package's isLegal is a promise
+const legalAtOnce: boolean = isLegal('9,9', { x: 1, y: 1 });
 // @ts-expect-error: the worker's answer is a promise
 const notAwaited: Answer = worker.move(stones);
 // @ts-expect-error: the options of createBrain are frozenClock, wasm and wasmUrl
@@ -77,4 +94,10 @@ export {
   code,
   isOurs,
   legalNow,
+  legalHere,
+  forbiddenHere,
+  spent,
+  forbiddenReason,
+  listenerCause,
+  legalAtOnce,
 };
