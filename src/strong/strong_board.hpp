@@ -43,6 +43,8 @@ class StrongBoard {
   // other side is.
   std::int32_t moverSum(Side side) const { return moverSums_[sideIndex(side)]; }
   std::int32_t waitingSum(Side side) const { return waitingSums_[sideIndex(side)]; }
+  // The rule's values of the static evaluation.
+  const EvaluationWeights& weights() const { return *weights_; }
   // The shapes of the stones of `side` on the line of `cell` in `direction`.
   LineShape shape(Side side, int cell, int direction) const {
     return sideIndex(side) == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;

@@ -31,11 +31,12 @@ constexpr int RuleCount = 5;
 // The shapes and the threats that get a value of their own: the rest settle the game at once.
 constexpr int FirstShape = 1;   // ClosedTwo
 constexpr int LastShape = 9;    // DoubleFour
-constexpr int FirstThreat = 2;  // Three
-constexpr int LastThreat = 5;   // FourThree
+constexpr int FirstThreat = 1;  // Minor
+constexpr int LastThreat = 6;   // WinningFour
 constexpr int ShapeFeatures = LastShape - FirstShape + 1;
 constexpr int ThreatFeatures = LastThreat - FirstThreat + 1;
-constexpr int SideFeatures = ShapeFeatures + ThreatFeatures;
+// Per side: the shapes' counts, the threats' counts, and whether each threat is there at all.
+constexpr int SideFeatures = ShapeFeatures + 2 * ThreatFeatures;
 constexpr int FeatureCount = 2 * SideFeatures;  // the side to move's, then the other's
 // The value at which the side to move wins three games in four: Scale * ln 3.
 constexpr double Scale = 200.0;
@@ -104,9 +105,11 @@ std::array<float, FeatureCount> Features(const StrongBoard& board) {
         if (shape >= FirstShape && shape <= LastShape) row[shape - FirstShape] += 1;
       }
     }
-    for (int threat = FirstThreat; threat <= LastThreat; ++threat)
-      row[ShapeFeatures + threat - FirstThreat] =
-          static_cast<float>(board.cellsWith(who, static_cast<Threat>(threat)).count());
+    for (int threat = FirstThreat; threat <= LastThreat; ++threat) {
+      const CellBits& cells = board.cellsWith(who, static_cast<Threat>(threat));
+      row[ShapeFeatures + threat - FirstThreat] = static_cast<float>(cells.count());
+      row[ShapeFeatures + ThreatFeatures + threat - FirstThreat] = cells.empty() ? 0.0f : 1.0f;
+    }
   }
   return features;
 }
@@ -145,6 +148,9 @@ std::array<double, FeatureCount> StartingWeights(const EvaluationWeights& weight
   for (int threat = FirstThreat; threat <= LastThreat; ++threat) {
     w[ShapeFeatures + threat - FirstThreat] = weights.moverThreat[threat];
     w[SideFeatures + ShapeFeatures + threat - FirstThreat] = -weights.waitingThreat[threat];
+    w[ShapeFeatures + ThreatFeatures + threat - FirstThreat] = weights.moverHas[threat];
+    w[SideFeatures + ShapeFeatures + ThreatFeatures + threat - FirstThreat] =
+        -weights.waitingHas[threat];
   }
   return w;
 }
@@ -193,11 +199,14 @@ EvaluationWeights ToWeights(const std::array<double, FeatureCount>& w) {
     weights.waitingShape[shape] =
         static_cast<std::int16_t>(std::lround(-w[SideFeatures + shape - FirstShape]));
   }
+  auto round = [](double value) { return static_cast<std::int16_t>(std::lround(value)); };
   for (int threat = FirstThreat; threat <= LastThreat; ++threat) {
-    weights.moverThreat[threat] =
-        static_cast<std::int16_t>(std::lround(w[ShapeFeatures + threat - FirstThreat]));
-    weights.waitingThreat[threat] = static_cast<std::int16_t>(
-        std::lround(-w[SideFeatures + ShapeFeatures + threat - FirstThreat]));
+    const int count = ShapeFeatures + threat - FirstThreat;
+    const int has = count + ThreatFeatures;
+    weights.moverThreat[threat] = round(w[count]);
+    weights.waitingThreat[threat] = round(-w[SideFeatures + count]);
+    weights.moverHas[threat] = round(w[has]);
+    weights.waitingHas[threat] = round(-w[SideFeatures + has]);
   }
   return weights;
 }
@@ -224,13 +233,16 @@ void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights) {
 namespace orvane::strong {
 
 // For one rule: what each line shape that an empty cell takes part in is worth, and what each
-// threat that a stone there makes adds, to the side to move (mover) and to the other (waiting).
-// Indexed by LineShape and by Threat.
+// threat that a stone there makes adds, to the side to move (mover) and to the other (waiting);
+// and what a side gains by having one cell at least of each threat. Indexed by LineShape and by
+// Threat.
 struct EvaluationWeights {
   std::array<std::int16_t, 12> moverShape;
   std::array<std::int16_t, 12> waitingShape;
   std::array<std::int16_t, 8> moverThreat;
   std::array<std::int16_t, 8> waitingThreat;
+  std::array<std::int16_t, 8> moverHas;
+  std::array<std::int16_t, 8> waitingHas;
 };
 
 // Indexed by GameRule.
@@ -241,7 +253,8 @@ inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{{
     std::cout << "    // " << Names[rule] << "\n    EvaluationWeights{" << List(w.moverShape)
               << ",\n                      " << List(w.waitingShape) << ",\n                      "
               << List(w.moverThreat) << ",\n                      " << List(w.waitingThreat)
-              << "},\n";
+              << ",\n                      " << List(w.moverHas) << ",\n                      "
+              << List(w.waitingHas) << "},\n";
   }
   std::cout << "}};\n\n}  // namespace orvane::strong\n";
 }
