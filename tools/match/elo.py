@@ -45,7 +45,7 @@ def main():
     margin = 1.96 * math.sqrt(spread / games)
     low, high = elo(score - margin), elo(score + margin)
     print(f"{opponent:16} {rule:14} {games:6} {f'{wins}-{losses}-{draws}':>12} "
-          f"{100 * score:6.1f}% {elo(score):+7.0f} ({low:+.0f} to {high:+.0f})")
+          f"{100 * score:6.1f}% {round(elo(score)):+7d} ({round(low):+d} to {round(high):+d})")
     for how in sorted(set(bad)):
         print(f"  {bad.count(how)} game(s) ended: {how}")
     return 1 if bad else 0

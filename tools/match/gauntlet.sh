@@ -4,8 +4,8 @@
 # at a time, and prints for each opponent and rule the wins, losses and draws, the score and the
 # Elo difference with its 95 % interval (tools/match/elo.py). Fails if a game ends otherwise than
 # by five in a row or a full board (a time forfeit, an illegal or forbidden move, a crash) or a
-# log holds an ERROR reply; the games (SGF), the logs and the runner's output stay in
-# OUT/<opponent>/<rule>.
+# log holds an ERROR reply of Orvane's (the opponents' messages are their own); the games (SGF),
+# the logs and the runner's output stay in OUT/<opponent>/<rule>.
 #
 # Usage: tools/match/gauntlet.sh [-t TC] [-n OPENINGS] [-r RULES] [-m BYTES] [-e COMMAND]
 #                                [-x OPTIONS] [-o OUT] OPPONENT...
@@ -99,8 +99,8 @@ for opponent in "$@"; do
       continue
     }
     python3 "$root/tools/match/elo.py" "$name" "$rule_name" "$dir/runner.out" || failed=1
-    if grep -lE ' -> (ERROR|UNKNOWN)' "$dir"/*.log | grep -q .; then
-      echo "$dir: a log holds an ERROR or UNKNOWN reply"
+    if grep -lE '^orvane -> (ERROR|UNKNOWN)' "$dir"/*.log | grep -q .; then
+      echo "$dir: a log holds an ERROR or UNKNOWN reply of Orvane's"
       failed=1
     fi
   done
