@@ -248,11 +248,11 @@ async function cellTouched(x, y) {
 }
 
 // Tells how the move just played at the end of the line stands: `words` (what was played), then
-// the result, or why a row of five or more did not win.
+// the result, or why a row of five or more did not win; what the status said before gives way.
 function announceOutcome(words) {
   if (!review.isLive) return announce(words);
   const outcome = game.isOver ? resultText(game, tree.players) : noWinText(game);
-  if (game.noWin) message = outcome;
+  message = game.noWin ? outcome : '';
   announce([words, outcome].filter(Boolean).join(' '));
 }
 

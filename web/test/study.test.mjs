@@ -156,6 +156,23 @@ test('two players share the board, and Orvane plays itself move by move or runni
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('Orvane against itself: the status follows its moves, to how the game ended', async () => {
+  const board = await openPage();
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.play(4, 0);
+  await board.page.select('#mode', 'selfPlay');
+  for (const colour of ['black', 'white']) await board.page.select(`#${colour}-level`, '2');
+  await board.page.click('#new-game');
+  await board.page.click('#next-move');
+  await board.settle();
+  assert.equal(await board.status(), 'White to move: "Next move" or "Run" lets Orvane play.');
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.page.click('#next-move');
+  await board.settle();
+  assert.equal(await board.status(), 'Black wins: five in a row.');
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('the report marks the move that let a win go, with the better cell, and keeps the marks', async () => {
   const board = await openPage();
   await board.goTo(`#${BlackLetsItsWinGo}`);
