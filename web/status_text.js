@@ -56,7 +56,7 @@ export function showStatus(state) {
 // `game` (the current line's end) and `players`, and whether Orvane plays itself at the moment.
 function statusText({ brain, waiting, message, editing, review, game, players, running }) {
   if (brain.state === 'loading') return 'Loading the brain…';
-  if (waiting) return waiting.text;
+  if (waiting) return waitingText(waiting);
   if (brain.state === 'failed')
     return `${brain.problem} The board takes no moves until the brain is back.`;
   if (editing) return 'Setting up a position: touch a cell to put a stone there or take it away.';
@@ -70,6 +70,13 @@ function statusText({ brain, waiting, message, editing, review, game, players, r
   const forbidden =
     game.rule === 'renju' && colour === 'black' ? " ✕ marks black's forbidden cells." : '';
   return whoseMove(colour, players, running) + forbidden;
+}
+
+// What the brain works on: for the strong search, the last depth it finished and the seconds left.
+function waitingText({ text, depth, deadline }) {
+  if (deadline === undefined) return text;
+  const left = Math.max(0, Math.ceil((deadline - performance.now()) / 1000));
+  return `${text} ${depth ? `Depth ${depth} searched, ` : ''}${left} s left.`;
 }
 
 function whoseMove(colour, players, running) {

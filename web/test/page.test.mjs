@@ -246,6 +246,32 @@ test('the Strong level thinks for its time and counts its win to the move that m
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('the Strong level in play shows each depth it finishes and the seconds it has left', async () => {
+  const board = await openPage();
+  await board.page.select('#level', 'strong');
+  await board.page.select('#thinking-time', '3');
+  await board.goTo(`#${MiddleGame}`);
+  await board.click(4, 15);
+  // Everything the status said while Orvane thought, read from the page as it changed.
+  const said = await board.page.evaluate(
+    () =>
+      new Promise((resolve) => {
+        const status = document.getElementById('status');
+        const texts = [status.textContent];
+        new MutationObserver(() => {
+          texts.push(status.textContent);
+          if (!status.classList.contains('busy')) resolve(texts);
+        }).observe(status, { childList: true, characterData: true, attributes: true });
+      }),
+  );
+  const progress = said
+    .map((text) => text.match(/^Orvane is thinking… Depth (\d+) searched, (\d) s left\.$/))
+    .filter(Boolean);
+  assert.ok(new Set(progress.map((match) => match[1])).size >= 2, said.join(' | '));
+  assert.ok(new Set(progress.map((match) => match[2])).size >= 2, said.join(' | '));
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('review steps back and forth without changing the game, then play goes on', async () => {
   const board = await openPage();
   await board.play(9, 9);
