@@ -22,7 +22,7 @@ import { MoveList } from './move_list.js';
 import { gameWords, newGameTree } from './new_game_settings.js';
 import { keepForOffline } from './offline.js';
 import { page } from './page_elements.js';
-import { Brain, Human, modeOf, movesToTakeBack, playersFor } from './players.js';
+import { Brain, Human, modeOf, playersFor } from './players.js';
 import { RecordActions } from './record_actions.js';
 import { Report } from './report.js';
 import { ReportPanel } from './report_panel.js';
@@ -31,8 +31,9 @@ import { connectReviewKeys } from './review_keys.js';
 import { showReviewPanel, shownMove } from './review_panel.js';
 import { SelfPlay } from './self_play.js';
 import { connectSettings, reloadSettings, settings, showLevelFields } from './settings.js';
-import { forbiddenText, noWinText, resultText, showStatus } from './status_text.js';
+import { forbiddenText, noWinText, openedText, resultText, showStatus } from './status_text.js';
 import * as storage from './storage.js';
+import { UndoHistory } from './undo_history.js';
 import { GameTree } from './variations.js';
 import { connectZoom } from './zoom.js';
 
@@ -79,6 +80,7 @@ const records = new RecordActions({
   tell,
 });
 const library = new LibraryView({ onOpen: openGame, announce });
+const history = new UndoHistory();
 
 let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
@@ -127,7 +129,8 @@ function connectControls() {
   const clicks = {
     ...steps,
     newGame,
-    undo,
+    undo: () => undo(),
+    redo: () => undo(true),
     hint: askForHint,
     tryAgain,
     lineBack: () => stepLine(-1),
@@ -181,6 +184,7 @@ function replaceGame(newTree) {
   }
   tree = newTree;
   selfPlay.stop();
+  history.forget();
   gameChanged();
 }
 
@@ -240,6 +244,7 @@ async function cellTouched(x, y) {
     if (forbidden) return tell(forbiddenText({ x, y }, forbidden.reason, naming()));
   }
   message = '';
+  history.played();
   const node = tree.play(review.shown, x, y);
   gameChanged(node.path.length === tree.line.length ? null : node.path.length);
   announceOutcome('');
@@ -281,6 +286,7 @@ async function continueGame() {
     console.error(message);
   } else {
     const { milliseconds, ...kept } = answer;
+    history.played();
     tree.play(tree.line.length, answer.x, answer.y, { answer: kept, milliseconds });
     gameChanged(undefined);
     announceOutcome(`Orvane plays ${cellName(answer, naming())}.`);
@@ -330,17 +336,16 @@ function modeChanged() {
   continueGame();
 }
 
-// Takes back the player's last move and Orvane's answer to it (or, without Orvane, the last move);
-// with no move played here left, brings back the game that "New game", a set-up position or an
-// opened record replaced.
-function undo() {
+// Takes back the player's last move and Orvane's answer to it (or, without Orvane, the last move),
+// or puts back the side line deleted last; with nothing of that left, brings back the game that
+// "New game", a set-up position or an opened record replaced. `again`: Redo, which does again what
+// Undo undid last.
+function undo(again = false) {
   message = '';
   selfPlay.stop();
-  const count = movesToTakeBack(tree.line, tree.players);
-  if (count > 0) {
-    for (let index = 0; index < count; index++) tree.takeBackLast();
-    gameChanged();
-  } else if (previousTree) {
+  const changed = again ? history.redo(tree) : history.undo(tree);
+  if (changed) gameChanged(changed.shown);
+  else if (previousTree && !again) {
     tree = previousTree;
     previousTree = null;
     storage.savePreviousGame(null);
@@ -357,11 +362,7 @@ function openGame(opened, what) {
   if (opened.libraryId === null)
     opened.players = playersFor(page.mode.value, opened.game().colourToMove);
   replaceGame(opened);
-  const moves = `${tree.line.length} ${tree.line.length === 1 ? 'move' : 'moves'}`;
-  const ending = game.isOver ? resultText(game, tree.players) : 'You play the side to move.';
-  tell(
-    `${what}: ${moves}. ${modeOf(tree.players) === 'orvane' || game.isOver ? ending : ''}`.trim(),
-  );
+  tell(openedText(what, tree.line, game, tree.players));
   continueGame();
 }
 
@@ -411,9 +412,8 @@ function deleteLine() {
   const move = shownMove(tree, review);
   if (!move || tree.isOnMainLine(move)) return;
   const first = move.path.findLast((node) => node.parent.children[0] !== node);
-  tree.remove(first);
-  gameChanged(first.path.length - 1);
-  tell(`The side line from move ${first.path.length} is deleted.`);
+  gameChanged(history.deleteLine(tree, first));
+  tell(`The side line from move ${first.path.length} is deleted: Undo brings it back.`);
 }
 
 // How cells are named: in the player's style, on the game's board.
@@ -471,8 +471,8 @@ function show() {
     players: tree.players,
     running: selfPlay.isRunning,
   });
-  page.undo.disabled =
-    editor.isOpen || (movesToTakeBack(tree.line, tree.players) === 0 && !previousTree);
+  page.undo.disabled = editor.isOpen || (!history.canUndo(tree) && !previousTree);
+  page.redo.disabled = editor.isOpen || !history.canRedo;
   page.hint.disabled = !mayAskForHint();
   page.mode.value = mode;
   showLevelFields(mode);

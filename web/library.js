@@ -69,6 +69,13 @@ export async function deleteGame(id) {
   });
 }
 
+// Puts back `entry`, a game as listGames() gave it before it was deleted, under its own id.
+export async function restoreGame(entry) {
+  return request('readwrite', (store, done) => {
+    store.put(entry).onsuccess = () => done();
+  });
+}
+
 // Runs `operation(store, done)` in a transaction of `mode` on the games; resolves, once the
 // transaction has completed, to what the operation handed to done().
 async function request(mode, operation) {

@@ -49,6 +49,7 @@ const SiteFiles = [
   'sgf.js',
   'status_text.js',
   'storage.js',
+  'undo_history.js',
   'variations.js',
   'zoom.js',
   // The orvane package, which runs the brain in its worker.

@@ -22,6 +22,15 @@ export function resultText(game, players) {
   return players[game.winner] === Brain ? `Orvane wins: ${five}.` : `You win: ${five}!`;
 }
 
+// What the status says of a game just opened (`what` tells from where, `line` is its current line
+// and `game` the position at the line's end): its moves, and how it ended or, against Orvane, that
+// the player plays the side to move.
+export function openedText(what, line, game, players) {
+  const moves = `${line.length} ${line.length === 1 ? 'move' : 'moves'}`;
+  const ending = game.isOver ? resultText(game, players) : 'You play the side to move.';
+  return `${what}: ${moves}. ${modeOf(players) === 'orvane' || game.isOver ? ending : ''}`.trim();
+}
+
 // Why the last move's row of five or more did not win under the game's rule, or ''.
 export function noWinText(game) {
   if (game.noWin === 'closed')

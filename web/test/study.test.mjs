@@ -123,6 +123,44 @@ test('side lines: a move from an earlier position starts one; switch, promote, d
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('Undo brings back a deleted side line and Redo deletes it again; a deleted library game comes back', async () => {
+  const board = await openPage();
+  await board.play(9, 9);
+  await board.play(8, 11);
+  await board.page.click('#move-list li:nth-child(2) .move');
+  await board.play(12, 12);
+  const sideLine = await board.stones();
+  const step = async (button, stones, why) => {
+    await board.page.click(button);
+    await board.settle();
+    assert.deepEqual(await countStones(board), stones, why);
+  };
+  // Deleted, the board shows the position where the line left the main line.
+  await step('#delete-line', 2, 'deleted');
+  await step('#undo', 4, 'Undo: the line back');
+  assert.deepEqual(await board.stones(), sideLine);
+  await step('#redo', 2, 'Redo: deleted again');
+  await board.page.click('#to-end');
+  assert.equal((await board.stones())[12 + 20 * 12], '', 'the main line is left');
+  await step('#undo', 4, 'Undo: back again');
+  await step('#undo', 2, "Undo: the player's move and Orvane's answer");
+  await step('#redo', 4, 'Redo: both again');
+  assert.deepEqual(await board.stones(), sideLine);
+
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.play(4, 0);
+  await openDrawer(board, 'library');
+  const kept = () => board.page.$$eval('#library-list li', (items) => items.length);
+  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length);
+  await board.page.click('#library-list .delete');
+  await board.page.waitForSelector('#library-restore:not([hidden])');
+  assert.equal(await kept(), 0, 'deleted from the library');
+  await board.page.click('#library-restore');
+  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length);
+  assert.equal(await kept(), 1, 'brought back');
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('two players share the board, and Orvane plays itself move by move or running', async () => {
   const board = await openPage();
   await board.page.select('#mode', 'twoPlayers');
