@@ -15,7 +15,7 @@ import { BrainQuestions } from './brain_questions.js';
 import { cellName } from './coordinates.js';
 import { ForbiddenCells } from './forbidden_cells.js';
 import { Game } from './game.js';
-import { keepFinishedGame } from './library.js';
+import { keepGame } from './library.js';
 import { Strong } from './levels.js';
 import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
@@ -36,10 +36,6 @@ import * as storage from './storage.js';
 import { UndoHistory } from './undo_history.js';
 import { GameTree } from './variations.js';
 import { connectZoom } from './zoom.js';
-
-// How long a tab that took up another tab's game waits for that tab to play Orvane's move, before
-// it asks for the move itself (the other tab may have been closed): longer than any answer takes.
-const OtherTabMilliseconds = 65000;
 
 const brain = new BrainClient(show);
 const questions = new BrainQuestions(brain, {
@@ -85,10 +81,8 @@ const history = new UndoHistory();
 let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
 let previousTree = null; // the game that "New game", a set-up position or a record replaced
-let changes = 0; // counts changes of the game, for the wait for another tab's move
 let hint = null; // { x, y } suggested for the player, until the game changes
 let message = ''; // what the status says about the last action, until the next
-let followingOtherTab = false; // the game came from another tab, which plays Orvane's move
 let checkingForbidden = false; // a move of black's in renju waits for its forbidden cells
 
 start();
@@ -109,7 +103,8 @@ async function start() {
     tree.line[index].answer ? tree.line[index].answer.line.length : 0,
   );
   records.openLink();
-  storage.followOtherTabs({ onGame: followOtherTab, onSettings: settingsChangedElsewhere });
+  storage.handOverOnLeaving();
+  storage.followOtherTabs(settingsChangedElsewhere);
   show();
 
   keepForOffline();
@@ -147,11 +142,6 @@ function connectControls() {
   for (const [id, action] of Object.entries(clicks)) page[id].addEventListener('click', action);
   page.mode.addEventListener('change', modeChanged);
   page.analysisLine.addEventListener('change', show);
-  document.addEventListener('visibilitychange', () => {
-    if (document.hidden) return;
-    followingOtherTab = false;
-    continueGame();
-  });
 }
 
 function settingsChangedElsewhere() {
@@ -163,15 +153,13 @@ function settingsChangedElsewhere() {
 // and show `shown` moves of the line (null: the game as it stands; undefined: where the player was
 // looking, as far as it still fits).
 function gameChanged(shown = null) {
-  changes++;
   questions.drop();
   hint = null;
-  followingOtherTab = false;
   game = tree.game();
   storage.saveGame(tree);
   review.follow(tree.line.length, { keepPlace: shown === undefined });
   if (shown !== null && shown !== undefined) review.goTo(shown);
-  keepFinishedGame(tree, (kept) => {
+  keepGame(tree, (kept) => {
     if (kept === tree) storage.saveGame(tree);
     library.refresh();
   });
@@ -186,27 +174,6 @@ function replaceGame(newTree) {
   selfPlay.stop();
   history.forget();
   gameChanged();
-}
-
-// Another tab changed the kept game: this one follows it, and leaves Orvane's move to that tab.
-function followOtherTab() {
-  const kept = storage.loadGame();
-  if (!(kept instanceof GameTree) || JSON.stringify(kept) === JSON.stringify(tree)) return;
-  previousTree = storage.loadPreviousGame();
-  tree = kept;
-  changes++;
-  questions.drop();
-  hint = null;
-  game = tree.game();
-  review.follow(tree.line.length, { keepPlace: true });
-  followingOtherTab = true;
-  const at = changes;
-  setTimeout(() => {
-    if (changes !== at) return;
-    followingOtherTab = false;
-    continueGame();
-  }, OtherTabMilliseconds);
-  tell('The game was changed in another tab of this page: this tab shows it as it is now.');
 }
 
 // Where the player is looking: the position after `review.shown` moves of the current line.
@@ -272,7 +239,7 @@ function orvaneMayMove() {
 
 // Asks the brain for Orvane's move whenever it may move.
 async function continueGame() {
-  const busy = questions.waiting || editor.isOpen || followingOtherTab;
+  const busy = questions.waiting || editor.isOpen;
   if (brain.state !== 'ready' || busy || !orvaneMayMove()) return;
   const colour = game.colourToMove;
   const selfPlaying = modeOf(tree.players) === 'selfPlay';

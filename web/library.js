@@ -1,6 +1,7 @@
-// The library of games, kept in the browser's IndexedDB: every finished game with its date, result,
-// levels, rule and players, and the whole tree of its lines. Each game has its own id, which its
-// tree carries once kept, so that later changes (a report, a side line) update the same entry.
+// The library of games, kept in the browser's IndexedDB: every game played here, finished or not
+// (each tab plays its own), with its date, result, levels, rule and players, and the whole tree of
+// its lines. Each game has its own id, which its tree carries once kept, so that later changes (a
+// move, a report, a side line) update the same entry.
 import { Game } from './game.js';
 import { Levels } from './levels.js';
 
@@ -10,12 +11,11 @@ const Store = 'games';
 let opening = null;
 let keeping = Promise.resolve(); // the games being kept, one after the other
 
-// Keeps `tree` when its main line is finished and was played here (a record opened finished is
-// not, until it is played on), and keeps it up to date once it is kept; `onKept(tree)` hears when
-// it is. A library that cannot be written is only warned of: the game goes on.
-export function keepFinishedGame(tree, onKept) {
+// Keeps `tree` once a move of its main line was played here (a record or a link opened is not kept
+// until it is played on), and keeps it up to date once it is kept; `onKept(tree)` hears when it is.
+// A library that cannot be written is only warned of: the game goes on.
+export function keepGame(tree, onKept) {
   const main = tree.mainLine;
-  if (!Game.replay(tree.start, main).isOver) return;
   if (tree.libraryId === null && main.every((move) => move.fromRecord)) return;
   keeping = keeping
     .then(() => keepTree(tree))

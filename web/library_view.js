@@ -43,7 +43,7 @@ export class LibraryView {
     page.exportLibrary.disabled = this.#games.length === 0;
     page.libraryRestore.hidden = this.#deleted === null;
     if (this.#games.length === 0)
-      this.#tell('No game is kept yet: every finished game comes here.');
+      this.#tell('No game is kept yet: every game played here comes here.');
     else
       page.libraryText.textContent = `${this.#games.length} ${this.#games.length === 1 ? 'game' : 'games'}, the latest first.`;
   }
@@ -157,7 +157,7 @@ function item(entry, index) {
 // Who won, in the players' words.
 function resultWords({ result, players }) {
   if (result === 'draw') return 'draw';
-  if (result === null) return 'no result';
+  if (result === null) return 'unfinished';
   if (modeOf(players) !== 'orvane') return `${result} won`;
   return players[result] === Brain ? 'Orvane won' : 'you won';
 }

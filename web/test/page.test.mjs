@@ -8,7 +8,7 @@ import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
 import { startServer } from './local_browser.mjs';
-import { openPage, scratchFolder, theBrowser, waitForFile } from './page_driver.mjs';
+import { cellSelector, openPage, scratchFolder, theBrowser, waitForFile } from './page_driver.mjs';
 import {
   brainLoaderFiles,
   phoneScreenshotFile,
@@ -152,29 +152,37 @@ test('a reload mid-game restores the board, the move list and the brain; New gam
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
-test('two tabs keep one game: a move in either shows in the other, which says so', async () => {
+test('two tabs play a game each, both kept in the library, and a closed tab hands its game on', async () => {
   const first = await openPage();
-  const second = await openPage({ context: first.page.browserContext() });
-  const count = async (board) => (await board.stones()).filter(Boolean).length;
-  // A tab in the background is not drawn: its state is polled.
-  const shows = (board, stones) =>
-    board.page.waitForFunction(
-      (wanted) => document.querySelectorAll('.cell:not([data-stone=""])').length === wanted,
-      { polling: 100 },
-      stones,
-    );
-  await first.page.bringToFront();
   await first.play(9, 9);
-  await shows(second, 2);
-  assert.match(await second.status(), /changed in another tab/);
-  await second.page.bringToFront();
-  await second.play(8, 11);
-  await shows(first, 4);
-  assert.deepEqual(await first.stones(), await second.stones(), 'both tabs show one game');
+  const context = first.page.browserContext();
+  const second = await openPage({ context });
+  const count = async (board) => (await board.stones()).filter(Boolean).length;
+  assert.equal(await count(second), 0, "the second tab does not take up the first one's game");
+  // Both tabs play at the same moment: a tab in the background is not drawn, so it is clicked
+  // from within and polled.
+  const clickIn = (board, selector) => board.page.$eval(selector, (element) => element.click());
+  await Promise.all([clickIn(first, cellSelector(8, 11)), clickIn(second, cellSelector(3, 3))]);
+  await Promise.all([first.settle(), second.settle()]);
+  await clickIn(second, '#new-game');
   await first.page.reload({ waitUntil: 'load' });
   await first.settle();
-  assert.equal(await count(first), 4, 'the kept game has the moves of both tabs');
-  assert.deepEqual([...first.errors, ...second.errors], [], 'no console errors');
+  assert.equal(await count(first), 4, "the first tab's game, with both its moves");
+  await first.page.$eval('#library', (drawer) => {
+    drawer.open = true;
+  });
+  await first.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+    { polling: 100 },
+  );
+  const kept = await first.page.$$eval('#library-list li span', (items) =>
+    items.map((item) => item.textContent.match(/unfinished · .* (\d+) moves$/)?.[1]),
+  );
+  assert.deepEqual(kept, ['2', '4'], 'both unfinished games are in the library');
+  await first.page.close();
+  const third = await openPage({ context });
+  assert.equal(await count(third), 4, 'a tab opened later takes up the closed tab\'s game');
+  assert.deepEqual([...first.errors, ...second.errors, ...third.errors], [], 'no console errors');
 });
 
 test('each level searches to its depth, and the page says when the budget searched less', async () => {

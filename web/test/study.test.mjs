@@ -150,14 +150,19 @@ test('Undo brings back a deleted side line and Redo deletes it again; a deleted 
   await board.goTo(`#${BlackFiveNext}`);
   await board.play(4, 0);
   await openDrawer(board, 'library');
-  const kept = () => board.page.$$eval('#library-list li', (items) => items.length);
-  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length);
+  // The side lines' game and the finished one.
+  const kept = () => board.page.$$eval('#library-list li span', (items) => items.length);
+  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length === 2);
   await board.page.click('#library-list .delete');
   await board.page.waitForSelector('#library-restore:not([hidden])');
-  assert.equal(await kept(), 0, 'deleted from the library');
+  assert.equal(await kept(), 1, 'deleted from the library');
   await board.page.click('#library-restore');
-  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length);
-  assert.equal(await kept(), 1, 'brought back');
+  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length === 2);
+  assert.match(
+    await board.page.$eval('#library-list li span', (item) => item.textContent),
+    / · you won · /,
+    'the finished game brought back',
+  );
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
