@@ -8,6 +8,7 @@ import { showAnalysis, showLevelNote } from './analysis_panel.js';
 import { verdictWords } from './analysis_words.js';
 import { announce } from './announcer.js';
 import { BoardEditor } from './board_editor.js';
+import { CommentEditor } from './comment_editor.js';
 import { boardOverlays } from './board_overlays.js';
 import { BoardView } from './board_view.js';
 import { BrainClient } from './brain_client.js';
@@ -77,6 +78,10 @@ const records = new RecordActions({
 });
 const library = new LibraryView({ onOpen: openGame, announce });
 const history = new UndoHistory();
+const comments = new CommentEditor(() => {
+  storage.saveGame(tree);
+  show();
+});
 
 let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
@@ -446,6 +451,7 @@ function show() {
   selfPlay.show(mode === 'selfPlay', brain.state === 'ready' && !game.isOver && !editor.isOpen);
 
   showReviewPanel(review, tree, game, naming());
+  comments.show(editor.isOpen ? null : shownMove(tree, review));
   moveList.show(tree, game, {
     shown: review.shown,
     lineMove: review.line?.move ?? null,

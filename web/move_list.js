@@ -1,6 +1,6 @@
 // The numbered list of the current line's moves: who played where; under each of Orvane's moves
 // what it saw, in words and in figures, with a button that lays its line on the board; the report's
-// marks; and, wherever other lines branch off, a row of their first moves, each of which switches to
+// marks; the move's comment; and, wherever other lines branch off, a row of their first moves, each of which switches to
 // its line. A move's number takes the board to the position after it.
 import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { cellName } from './coordinates.js';
@@ -76,6 +76,7 @@ export class MoveList {
       const better = move.mark.better ? `: ${cellName(move.mark.better, naming)} was better` : '';
       item.append(span('mark', `${MarkWords[move.mark.kind]}${better}`));
     }
+    if (move.comment) item.append(span('comment', move.comment));
     return item;
   }
 

@@ -21,6 +21,7 @@ const SiteFiles = [
   'board_view.js',
   'brain_client.js',
   'brain_questions.js',
+  'comment_editor.js',
   'coordinates.js',
   'downloads.js',
   'forbidden_cells.js',

@@ -166,6 +166,31 @@ test('Undo brings back a deleted side line and Redo deletes it again; a deleted 
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test("comments: the player writes one on a move, the list shows it, and SGF keeps it with the strong search's answer", async () => {
+  const board = await openPage();
+  await board.page.select('#level', 'strong');
+  await board.play(9, 9);
+  await board.page.click('#move-list li:nth-child(1) .move');
+  await board.page.type('#move-comment', 'a quiet start');
+  await board.page.keyboard.press('Tab');
+  const comment = () =>
+    board.page.$eval('#move-list li:nth-child(1) .comment', (item) => item.textContent);
+  assert.equal(await comment(), 'a quiet start');
+
+  const downloads = await board.downloads();
+  await openDrawer(board, 'records');
+  await board.page.click('#save-sgf');
+  const saved = await waitForFile(downloads, '.sgf');
+  const text = readFileSync(saved, 'latin1');
+  assert.match(text, /;B\[jj\]C\[a quiet start\]/);
+  assert.match(text, /C\[\d+ms\nOrvane strong, 1 s a move: /, "Orvane's answer in its comment");
+  assert.doesNotMatch(text, /Orvane's candidates:[\n\]]/, 'no empty candidates line');
+  await board.page.click('#new-game');
+  await board.open(saved);
+  assert.equal(await comment(), 'a quiet start', "the record's comment shows");
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('two players share the board, and Orvane plays itself move by move or running', async () => {
   const board = await openPage();
   await board.page.select('#mode', 'twoPlayers');
