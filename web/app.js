@@ -225,11 +225,11 @@ async function cellTouched(x, y) {
 }
 
 // Tells how the move just played at the end of the line stands: `words` (what was played), then
-// the result, or why a row of five or more did not win; what the status said before gives way.
+// the result, or why a row of five or more did not win.
 function announceOutcome(words) {
   if (!review.isLive) return announce(words);
   const outcome = game.isOver ? resultText(game, tree.players) : noWinText(game);
-  message = game.noWin ? outcome : '';
+  if (game.noWin) message = outcome;
   announce([words, outcome].filter(Boolean).join(' '));
 }
 
@@ -248,7 +248,11 @@ async function continueGame() {
   if (brain.state !== 'ready' || busy || !orvaneMayMove()) return;
   const colour = game.colourToMove;
   const selfPlaying = modeOf(tree.players) === 'selfPlay';
-  if (selfPlaying) selfPlay.moving();
+  // Orvane playing itself moves on from what the status said before (such as "A new game").
+  if (selfPlaying) {
+    selfPlay.moving();
+    message = '';
+  }
   const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
   const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
   const answer = await questions.ask(thinking, game, { level, seconds: settings.thinkingTime });
