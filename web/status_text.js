@@ -4,6 +4,7 @@
 import { cellName } from './coordinates.js';
 import { page } from './page_elements.js';
 import { Brain, modeOf } from './players.js';
+import { isCaro, isExactFive } from './rules.js';
 
 const ForbiddenReasons = {
   overline: 'an overline',
@@ -15,8 +16,8 @@ const ForbiddenReasons = {
 // who played it.
 export function resultText(game, players) {
   if (game.winner === null) return 'Draw: the board is full.';
-  const exactly = game.rule === 'exact-five' || (game.rule === 'renju' && game.winner === 'black');
-  const five = `${exactly ? 'exactly five' : 'five'} in a row${game.rule === 'caro' ? ', not closed at both ends' : ''}`;
+  const exactly = isExactFive(game.rule) || (game.rule === 'renju' && game.winner === 'black');
+  const five = `${exactly ? 'exactly five' : 'five'} in a row${isCaro(game.rule) ? ', not closed at both ends' : ''}`;
   if (game.lastMove.fromRecord || modeOf(players) !== 'orvane')
     return `${capitalised(game.winner)} wins: ${five}.`;
   return players[game.winner] === Brain ? `Orvane wins: ${five}.` : `You win: ${five}!`;

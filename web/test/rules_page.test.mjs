@@ -36,6 +36,21 @@ test('a new game by rule and board size, kept with the settings through a reload
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('a new game on any board from 5 × 5 to 20 × 20, and under caro with exactly five', async () => {
+  const board = await openPage();
+  const sizes = await board.page.$$eval('#size option', (options) => options.map((o) => o.value));
+  assert.deepEqual(sizes.map(Number), [...Array(16).keys()].map((index) => index + 5));
+  await board.page.select('#rule', 'caro-exact-five');
+  await board.page.select('#size', '7');
+  await board.page.click('#new-game');
+  await board.play(3, 3);
+  const stones = await board.stones();
+  assert.equal(stones.length, 49, 'a 7 × 7 board');
+  assert.equal(stones.filter(Boolean).length, 2, "the move and Orvane's answer");
+  assert.equal(await words(board), 'Caro, exactly five on a 7 × 7 board.');
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test("renju: black's forbidden cells show on black's turn, and a forbidden move is refused with its reason", async () => {
   const board = await openPage();
   await board.goTo(`#${RenjuDoubleThree}`);
