@@ -64,7 +64,9 @@ export class MoveList {
       const words = span('words', madeFive ? 'five in a row' : verdictWords(move.answer, before));
       const detail = span(
         'detail',
-        [figures(move.answer), depthNote(move.answer, before)].filter(Boolean).join(' · '),
+        [figures(move.answer, move.milliseconds), depthNote(move.answer, before)]
+          .filter(Boolean)
+          .join(' · '),
       );
       const verb = lineMove === index ? 'Hide' : 'Show';
       const lineButton = button('show-line', index);

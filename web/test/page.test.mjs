@@ -224,7 +224,10 @@ test('the Strong level thinks for its time and counts its win to the move that m
   await board.play(0, 19);
   const last = (selector) =>
     board.page.$eval(`#move-list li:last-child ${selector}`, (item) => item.textContent);
-  assert.match(await last('.detail'), /^depth \d+ · [\d,]+ nodes · won in \d+ · [\d.]+ s$/);
+  assert.match(
+    await last('.detail'),
+    /^depth \d+ · [\d,]+ nodes · won in \d+ · [\d.]+ s(, its last depth [\d.]+ s)?$/,
+  );
   const words = await last('.words');
   const claimed = Number(words.match(/^sees a win in (\d+) moves, the last making five$/)?.[1]);
   assert.ok(claimed > 1, words);
@@ -277,6 +280,64 @@ test('the Strong level in play shows each depth it finishes and the seconds it h
     .filter(Boolean);
   assert.ok(new Set(progress.map((match) => match[1])).size >= 2, said.join(' | '));
   assert.ok(new Set(progress.map((match) => match[2])).size >= 2, said.join(' | '));
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test("the panel's small slips: the next game's settings named, whole choices, a line's first stone, a move's time, file names", async () => {
+  const board = await openPage();
+  const labels = await board.page.$$eval('#rule, #size', (selects) =>
+    selects.map((select) => select.closest('label').firstChild.textContent.trim()),
+  );
+  assert.deepEqual(labels, ["Next game's rule", "Next game's board"]);
+
+  await board.page.select('#mode', 'selfPlay');
+  await board.page.select('#black-level', 'strong');
+  // A choice is cut off when its select is narrower than one left to its own width.
+  const cut = await board.page.$$eval('.settings select', (selects) =>
+    selects
+      .filter((select) => select.offsetParent !== null)
+      .filter((select) => {
+        const whole = Object.assign(select.cloneNode(true), { id: '' });
+        whole.style.cssText = 'position: absolute; width: auto';
+        document.body.append(whole);
+        const narrower = select.offsetWidth < whole.offsetWidth;
+        whole.remove();
+        return narrower;
+      })
+      .map((select) => select.id),
+  );
+  assert.deepEqual(cut, [], 'no choice cut off');
+  await board.page.select('#mode', 'orvane');
+
+  await board.goTo(`#${MiddleGame}`);
+  await board.page.click('#analyse');
+  await board.page.click('#analysis-line');
+  await board.page.waitForFunction(
+    () => document.querySelectorAll('.cell[data-ghost]').length >= 3 &&
+      !document.getElementById('analysis-text').classList.contains('busy'),
+    { polling: 100, timeout: 30000 },
+  );
+  const drawn = await board.page.$$eval('.cell[data-ghost]', (cells) =>
+    Object.fromEntries(
+      cells.map((cell) => {
+        const style = getComputedStyle(cell.querySelector('.overlay'));
+        return [cell.textContent, `${style.backgroundColor} ${style.boxShadow}`];
+      }),
+    ),
+  );
+  assert.equal(drawn['1'], drawn['3'], "the line's stone 1 is drawn as its stone 3");
+  await board.page.click('#analyse');
+
+  await board.page.select('#level', 'strong');
+  await board.play(4, 15);
+  const detail = await board.page.$eval('#move-list li:last-child .detail', (item) => item.textContent);
+  const downloads = await board.downloads();
+  await board.page.click('#records summary');
+  await board.page.click('#save-psq');
+  const file = await waitForFile(downloads, '.psq');
+  assert.match(path.basename(file), /^orvane-\d{8}-\d{6}-\d{3}\.psq$/, 'named to the millisecond');
+  const took = Number(readFileSync(file, 'latin1').split('\r\n')[8].split(',')[2]);
+  assert.match(detail, new RegExp(` · ${(took / 1000).toFixed(2)} s(, its last depth [\\d.]+ s)?$`));
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
