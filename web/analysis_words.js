@@ -96,7 +96,7 @@ function valueFigure(answer) {
 // (on 20 × 20 from 268 stones on).
 export function depthNote(answer, position) {
   if (answer.depth === 0 || answer.level === Strong || answer.depth >= answer.level) return '';
-  const cells = position.size * position.size;
+  const cells = position.colours.length;
   const movesLeft = Math.floor((cells + 1 - position.stoneCount) / 2);
   if (position.stoneCount <= 4)
     return `searched ${answer.depth} plies, not ${answer.level}: early in the game Orvane looks at most 6 plies ahead`;

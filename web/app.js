@@ -394,7 +394,7 @@ function deleteLine() {
 
 // How cells are named: in the player's style, on the game's board.
 function naming() {
-  return { style: settings.coordinates, size: game.size };
+  return { style: settings.coordinates, size: game.size, height: game.height };
 }
 
 function tell(text) {

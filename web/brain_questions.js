@@ -4,6 +4,7 @@
 // game has changed meanwhile is dropped at once (the strong search may think for seconds), which
 // frees the brain for the game as it now stands.
 import { BrainFailure, isAbort } from './brain_client.js';
+import { boardOption } from './game.js';
 import { Strong, searchAt } from './levels.js';
 
 const TickMilliseconds = 1000;
@@ -52,7 +53,7 @@ export class BrainQuestions {
       const stones = position.stonesSeenBy(position.colourToMove);
       const answer = await this.#brain.move(stones, {
         ...options,
-        size: position.size,
+        size: boardOption(position),
         rule: position.rule,
         signal: controller.signal,
       });

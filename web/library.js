@@ -2,7 +2,7 @@
 // (each tab plays its own), with its date, result, levels, rule and players, and the whole tree of
 // its lines. Each game has its own id, which its tree carries once kept, so that later changes (a
 // move, a report, a side line) update the same entry.
-import { Game } from './game.js';
+import { Game, heightOf } from './game.js';
 import { Levels } from './levels.js';
 
 const Database = 'orvane';
@@ -38,6 +38,7 @@ export async function keepTree(tree, date = new Date().toISOString()) {
     levels: Levels.filter((level) => used.has(level)),
     rule: tree.start.rule,
     size: tree.start.size,
+    height: heightOf(tree.start),
     players: tree.players,
     moves: game.moves.length,
     tree: { ...tree.toJSON(), libraryId: null },

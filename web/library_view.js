@@ -2,6 +2,7 @@
 // each of which can be reopened or deleted (and the game deleted last brought back); all of them exported as one SGF collection, and such a
 // collection imported again (games already there are not kept twice).
 import { download } from './downloads.js';
+import { boardWords } from './game.js';
 import { deleteGame, keepTree, listGames, restoreGame } from './library.js';
 import { page } from './page_elements.js';
 import { Brain, modeOf, namesOf, playersFor } from './players.js';
@@ -136,7 +137,7 @@ function item(entry, index) {
     dateWords(entry.date),
     resultWords(entry),
     levels,
-    `${Rules[entry.rule].name} on ${entry.size} × ${entry.size}`,
+    `${Rules[entry.rule].name} on ${boardWords(entry)}`,
     `${entry.moves} moves`,
   ]
     .filter(Boolean)

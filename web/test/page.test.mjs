@@ -299,7 +299,7 @@ test("the panel's small slips: the next game's settings named, whole choices, a 
       .filter((select) => {
         const whole = Object.assign(select.cloneNode(true), { id: '' });
         whole.style.cssText = 'position: absolute; width: auto';
-        document.body.append(whole);
+        select.after(whole);
         const narrower = select.offsetWidth < whole.offsetWidth;
         whole.remove();
         return narrower;
@@ -446,9 +446,9 @@ test('records: a saved game opens again with its analysis and times, real record
 
   const bad = [
     [
-      'oblong.psq',
-      'Piskvorky 15x19, 1:1, 0\r\n8,8,0\r\n',
-      /^oblong\.psq was not opened\. Line 1: the board is 15 × 19; the page plays on square boards/,
+      'tall.psq',
+      'Piskvorky 15x25, 1:1, 0\r\n8,8,0\r\n',
+      /^tall\.psq was not opened\. Line 1: the board is 15 × 25; the page plays on boards from 5 to 20 cells a side/,
     ],
     [
       'taken.sgf',
