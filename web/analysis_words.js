@@ -68,7 +68,8 @@ function winDistance(position, line) {
 export function figures(answer, milliseconds) {
   if (answer.depth === 0) return 'drawn without a search';
   const nodes = `${answer.nodes.toLocaleString('en')} ${answer.nodes === 1 ? 'node' : 'nodes'}`;
-  return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${timeFigure(answer, milliseconds)}`;
+  const time = timeFigure(answer, milliseconds);
+  return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${time}`;
 }
 
 // The time of a search. The strong search's answer gives its last finished depth's time (and,

@@ -50,9 +50,9 @@ export class BoardView {
     container.addEventListener('keydown', (event) => this.#key(event));
   }
 
-  // Makes the board `naming.size` cells wide and `naming.height` high, its cells named and its edges
-  // labelled by `naming` (see coordinates.js); a board of another size is built anew, with the
-  // cursor in its centre.
+  // Makes the board `naming.size` cells wide and `naming.height` high, its cells named and its
+  // edges labelled by `naming` (see coordinates.js); a board of another size is built anew, with
+  // the cursor in its centre.
   setBoard(naming) {
     const board = boardWords(naming);
     if (board !== boardWords(this.#naming)) this.#build(naming.size, heightOf(naming));

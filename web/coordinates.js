@@ -1,7 +1,7 @@
 // How the page names the cells, as the player chooses: x,y from 0 at the top left, as the managers
 // write them, or a letter from a at the left and a number from 1 at the bottom, as renju boards do
-// (h8 is the centre of 15 × 15). A naming is { style: 'xy' | 'a1', size, height }, the board's width
-// and height (which a square board may leave out).
+// (h8 is the centre of 15 × 15). A naming is { style: 'xy' | 'a1', size, height }, the board's
+// width and height (which a square board may leave out).
 // Records keep their own coordinates whatever the choice.
 import { heightOf } from './game.js';
 

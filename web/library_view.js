@@ -1,6 +1,7 @@
 // The library on the page: the kept games listed latest first (date, result, levels, rule, moves),
-// each of which can be reopened or deleted (and the game deleted last brought back); all of them exported as one SGF collection, and such a
-// collection imported again (games already there are not kept twice).
+// each of which can be reopened or deleted (and the game deleted last brought back); all of them
+// exported as one SGF collection, and such a collection imported again (games already there are
+// not kept twice).
 import { download } from './downloads.js';
 import { boardWords } from './game.js';
 import { deleteGame, keepTree, listGames, restoreGame } from './library.js';

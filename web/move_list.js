@@ -1,7 +1,7 @@
 // The numbered list of the current line's moves: who played where; under each of Orvane's moves
 // what it saw, in words and in figures, with a button that lays its line on the board; the report's
-// marks; the move's comment; and, wherever other lines branch off, a row of their first moves, each of which switches to
-// its line. A move's number takes the board to the position after it.
+// marks; the move's comment; and, wherever other lines branch off, a row of their first moves, each
+// of which switches to its line. A move's number takes the board to the position after it.
 import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { cellName } from './coordinates.js';
 import { whoPlayed } from './players.js';

@@ -92,8 +92,9 @@ export function writeSgf(tree, { black, white, date }) {
 
 // The fragment of a link that holds the position of `game`: "moves=" and two letters a to t per
 // move, column then row, as in SGF; before it the board's size and the rule when they are not
-// freestyle on 20 × 20 ("size=15&rule=renju&", "size=15x19&" for a board 15 wide and 19 high), and for a set-up position "black=" and "white="
-// with the set-up stones and "first=white" when white moved first.
+// freestyle on 20 × 20 ("size=15&rule=renju&", "size=15x19&" for a board 15 wide and 19 high), and
+// for a set-up position "black=" and "white=" with the set-up stones and "first=white" when white
+// moved first.
 export function writeLink(game) {
   const letters = (cells) => cells.map(sgfCell).join('');
   const { start } = game;

@@ -54,7 +54,8 @@ export function rowsThrough(colourAt, x, y, colour, rule) {
     }
     if (row.length < 5) continue;
     const closed = ends.every((end) => end !== undefined && end !== null && end !== colour);
-    const overline = row.length > 5 && (isExactFive(rule) || (rule === 'renju' && colour === 'black'));
+    const overline =
+      row.length > 5 && (isExactFive(rule) || (rule === 'renju' && colour === 'black'));
     if (overline) noWin = 'overline';
     else if (isCaro(rule) && closed) noWin = 'closed';
     else five.push(...row);

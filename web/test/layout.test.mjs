@@ -30,7 +30,10 @@ test('phones held sideways or upright: the board fits, the panel is in reach and
     });
     assert.ok(reached, `${size}: New game in reach`);
     const status = await box('#status');
-    assert.ok(status.height >= 40 && status.width >= 180, `${size}: the status at ${JSON.stringify(status)}`);
+    assert.ok(
+      status.height >= 40 && status.width >= 180,
+      `${size}: the status at ${JSON.stringify(status)}`,
+    );
     await board.page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
     const violations = await board.page.evaluate(async () =>
       (await window.axe.run(document)).violations
@@ -54,34 +57,49 @@ test('on a phone every control is a target of 24 × 24 pixels or more, and the z
       await drawer.evaluate((element) => {
         element.open = true;
       });
-    const small = await board.page.$$eval('button, select, input, textarea, a, summary', (controls) =>
-      controls
-        .filter((control) => control.getClientRects().length > 0 && control.type !== 'file')
-        .map((control) => [control.id || control.textContent.trim(), control.getBoundingClientRect()])
-        .filter(([, box]) => box.width < 24 || box.height < 24)
-        .map(([name, box]) => `${name}: ${Math.round(box.width)} × ${Math.round(box.height)}`),
+    const small = await board.page.$$eval(
+      'button, select, input, textarea, a, summary',
+      (controls) =>
+        controls
+          .filter((control) => control.getClientRects().length > 0 && control.type !== 'file')
+          .map((control) => [
+            control.id || control.textContent.trim(),
+            control.getBoundingClientRect(),
+          ])
+          .filter(([, box]) => box.width < 24 || box.height < 24)
+          .map(([name, box]) => `${name}: ${Math.round(box.width)} × ${Math.round(box.height)}`),
     );
     assert.deepEqual(small, [], `${size}: controls smaller than 24 × 24`);
 
     await board.page.click('#zoom');
-    const zoomed = await board.page.evaluate((selector) => {
-      const frame = document.querySelector('.board-frame').getBoundingClientRect();
-      const cell = document.querySelector(selector).getBoundingClientRect();
-      // The labels nearest the frame's top and left edges, and whether they are inside the frame.
-      const inFrame = (element) => {
-        const box = element.getBoundingClientRect();
-        return box.top >= frame.top - 1 && box.bottom <= frame.bottom + 1 &&
-          box.left >= frame.left - 1 && box.right <= frame.right + 1;
-      };
-      const seen = [...document.querySelectorAll('.label')].filter(inFrame);
-      return {
-        cell: cell.width,
-        columns: seen.filter((label) => label.classList.contains('column')).length,
-        rows: seen.filter((label) => label.classList.contains('row')).length,
-      };
-    }, cellSelector(9, 9));
+    const zoomed = await board.page.evaluate(
+      (selector) => {
+        const frame = document.querySelector('.board-frame').getBoundingClientRect();
+        const cell = document.querySelector(selector).getBoundingClientRect();
+        // The labels nearest the frame's top and left edges, and whether they are inside the frame.
+        const inFrame = (element) => {
+          const box = element.getBoundingClientRect();
+          return (
+            box.top >= frame.top - 1 &&
+            box.bottom <= frame.bottom + 1 &&
+            box.left >= frame.left - 1 &&
+            box.right <= frame.right + 1
+          );
+        };
+        const seen = [...document.querySelectorAll('.label')].filter(inFrame);
+        return {
+          cell: cell.width,
+          columns: seen.filter((label) => label.classList.contains('column')).length,
+          rows: seen.filter((label) => label.classList.contains('row')).length,
+        };
+      },
+      cellSelector(9, 9),
+    );
     assert.ok(zoomed.cell >= 28, `${size}: zoomed cells of ${zoomed.cell} pixels`);
-    assert.ok(zoomed.columns >= 5 && zoomed.rows >= 5, `${size}: coordinates ${JSON.stringify(zoomed)}`);
+    assert.ok(
+      zoomed.columns >= 5 && zoomed.rows >= 5,
+      `${size}: coordinates ${JSON.stringify(zoomed)}`,
+    );
     assert.deepEqual(board.errors, [], `${size}: no console errors`);
   }
 });

@@ -181,7 +181,7 @@ test('two tabs play a game each, both kept in the library, and a closed tab hand
   assert.deepEqual(kept, ['2', '4'], 'both unfinished games are in the library');
   await first.page.close();
   const third = await openPage({ context });
-  assert.equal(await count(third), 4, 'a tab opened later takes up the closed tab\'s game');
+  assert.equal(await count(third), 4, "a tab opened later takes up the closed tab's game");
   assert.deepEqual([...first.errors, ...second.errors, ...third.errors], [], 'no console errors');
 });
 
@@ -313,7 +313,8 @@ test("the panel's small slips: the next game's settings named, whole choices, a 
   await board.page.click('#analyse');
   await board.page.click('#analysis-line');
   await board.page.waitForFunction(
-    () => document.querySelectorAll('.cell[data-ghost]').length >= 3 &&
+    () =>
+      document.querySelectorAll('.cell[data-ghost]').length >= 3 &&
       !document.getElementById('analysis-text').classList.contains('busy'),
     { polling: 100, timeout: 30000 },
   );
@@ -330,14 +331,20 @@ test("the panel's small slips: the next game's settings named, whole choices, a 
 
   await board.page.select('#level', 'strong');
   await board.play(4, 15);
-  const detail = await board.page.$eval('#move-list li:last-child .detail', (item) => item.textContent);
+  const detail = await board.page.$eval(
+    '#move-list li:last-child .detail',
+    (item) => item.textContent,
+  );
   const downloads = await board.downloads();
   await board.page.click('#records summary');
   await board.page.click('#save-psq');
   const file = await waitForFile(downloads, '.psq');
   assert.match(path.basename(file), /^orvane-\d{8}-\d{6}-\d{3}\.psq$/, 'named to the millisecond');
   const took = Number(readFileSync(file, 'latin1').split('\r\n')[8].split(',')[2]);
-  assert.match(detail, new RegExp(` · ${(took / 1000).toFixed(2)} s(, its last depth [\\d.]+ s)?$`));
+  assert.match(
+    detail,
+    new RegExp(` · ${(took / 1000).toFixed(2)} s(, its last depth [\\d.]+ s)?$`),
+  );
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 

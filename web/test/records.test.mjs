@@ -147,10 +147,16 @@ test('sizes and rules: SGF and links carry them, and each rule decides what ends
   assert.equal(caro.start.rule, 'caro');
   // A board 15 wide and 9 high: its last cell, and SZ and the link with both sides.
   const oblong = readRecord('(;GM[4]SZ[15:9]RU[0];B[oi])').games[0].tree;
-  assert.deepEqual([oblong.start.size, oblong.start.height, oblong.game().colours.length], [15, 9, 135]);
+  assert.deepEqual(
+    [oblong.start.size, oblong.start.height, oblong.game().colours.length],
+    [15, 9, 135],
+  );
   assert.match(writeSgf(oblong, { black: '', white: '', date: '' }), /SZ\[15:9\]/);
   assert.deepEqual(readLink(writeLink(oblong.game())).toJSON(), oblong.toJSON());
-  assert.throws(() => readRecord('(;GM[4]SZ[15:9]RU[0];B[aj])'), /a letter from a to o, then one from a to i/);
+  assert.throws(
+    () => readRecord('(;GM[4]SZ[15:9]RU[0];B[aj])'),
+    /a letter from a to o, then one from a to i/,
+  );
 });
 
 test('SGF with variations as other programs write it: all lines read, the first is the main line', () => {

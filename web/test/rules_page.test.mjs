@@ -39,7 +39,10 @@ test('a new game by rule and board size, kept with the settings through a reload
 test('a new game on any board from 5 × 5 to 20 × 20, square or not, and under caro with exactly five', async () => {
   const board = await openPage();
   const sizes = await board.page.$$eval('#size option', (options) => options.map((o) => o.value));
-  assert.deepEqual(sizes.map(Number), [...Array(16).keys()].map((index) => index + 5));
+  assert.deepEqual(
+    sizes.map(Number),
+    [...Array(16).keys()].map((index) => index + 5),
+  );
   await board.page.select('#rule', 'caro-exact-five');
   await board.page.select('#size', '7');
   await board.page.click('#new-game');

@@ -152,12 +152,16 @@ test('Undo brings back a deleted side line and Redo deletes it again; a deleted 
   await openDrawer(board, 'library');
   // The side lines' game and the finished one.
   const kept = () => board.page.$$eval('#library-list li span', (items) => items.length);
-  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length === 2);
+  await board.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+  );
   await board.page.click('#library-list .delete');
   await board.page.waitForSelector('#library-restore:not([hidden])');
   assert.equal(await kept(), 1, 'deleted from the library');
   await board.page.click('#library-restore');
-  await board.page.waitForFunction(() => document.querySelectorAll('#library-list li').length === 2);
+  await board.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+  );
   assert.match(
     await board.page.$eval('#library-list li span', (item) => item.textContent),
     / · you won · /,
