@@ -324,6 +324,7 @@ function undo(again = false) {
   else if (previousTree && !again) {
     tree = previousTree;
     previousTree = null;
+    history.forget();
     storage.savePreviousGame(null);
     gameChanged();
     announce('The game before was brought back.');
