@@ -6,6 +6,7 @@
 // depth its search finishes is shown as it is reported (the package's onProgress), until the
 // answer replaces it.
 import { BrainFailure, isAbort } from './brain_client.js';
+import { boardOption } from './game.js';
 import { Strong, searchAt } from './levels.js';
 
 export class Analysis {
@@ -90,7 +91,7 @@ export class Analysis {
   }
 
   #ask(position, key, signal) {
-    const { size, rule } = position;
+    const [size, rule] = [boardOption(position), position.rule];
     const stones = position.stonesSeenBy(position.colourToMove);
     const onProgress = (report) => {
       const [move] = report.line;

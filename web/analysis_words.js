@@ -64,11 +64,23 @@ function winDistance(position, line) {
 }
 
 // The brain's own figures: depth, nodes, the classic search's root verdict or the strong search's
-// value, and time.
-export function figures(answer) {
+// value, and time; `milliseconds`, when known, is how long the move took, as the page measured it.
+export function figures(answer, milliseconds) {
   if (answer.depth === 0) return 'drawn without a search';
   const nodes = `${answer.nodes.toLocaleString('en')} ${answer.nodes === 1 ? 'node' : 'nodes'}`;
-  return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${answer.seconds} s`;
+  const time = timeFigure(answer, milliseconds);
+  return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${time}`;
+}
+
+// The time of a search. The strong search's answer gives its last finished depth's time (and,
+// with depthSeconds, that apart and the time spent as its seconds): the time spent is shown, and
+// the last depth's time apart when it is shorter.
+function timeFigure({ level, seconds, depthSeconds }, milliseconds) {
+  if (level !== Strong) return `${seconds} s`;
+  const depth = depthSeconds ?? seconds;
+  const spent = depthSeconds !== undefined ? seconds : (milliseconds ?? seconds * 1000) / 1000;
+  if (spent - depth < 0.01) return `${depth.toFixed(2)} s`;
+  return `${spent.toFixed(2)} s, its last depth ${depth.toFixed(2)} s`;
 }
 
 function valueFigure(answer) {
@@ -85,7 +97,7 @@ function valueFigure(answer) {
 // (on 20 × 20 from 268 stones on).
 export function depthNote(answer, position) {
   if (answer.depth === 0 || answer.level === Strong || answer.depth >= answer.level) return '';
-  const cells = position.size * position.size;
+  const cells = position.colours.length;
   const movesLeft = Math.floor((cells + 1 - position.stoneCount) / 2);
   if (position.stoneCount <= 4)
     return `searched ${answer.depth} plies, not ${answer.level}: early in the game Orvane looks at most 6 plies ahead`;

@@ -8,6 +8,7 @@ import { showAnalysis, showLevelNote } from './analysis_panel.js';
 import { verdictWords } from './analysis_words.js';
 import { announce } from './announcer.js';
 import { BoardEditor } from './board_editor.js';
+import { CommentEditor } from './comment_editor.js';
 import { boardOverlays } from './board_overlays.js';
 import { BoardView } from './board_view.js';
 import { BrainClient } from './brain_client.js';
@@ -15,14 +16,14 @@ import { BrainQuestions } from './brain_questions.js';
 import { cellName } from './coordinates.js';
 import { ForbiddenCells } from './forbidden_cells.js';
 import { Game } from './game.js';
-import { keepFinishedGame } from './library.js';
+import { keepGame } from './library.js';
 import { Strong } from './levels.js';
 import { LibraryView } from './library_view.js';
 import { MoveList } from './move_list.js';
 import { gameWords, newGameTree } from './new_game_settings.js';
 import { keepForOffline } from './offline.js';
 import { page } from './page_elements.js';
-import { Brain, Human, modeOf, movesToTakeBack, playersFor } from './players.js';
+import { Brain, Human, modeOf, playersFor } from './players.js';
 import { RecordActions } from './record_actions.js';
 import { Report } from './report.js';
 import { ReportPanel } from './report_panel.js';
@@ -31,14 +32,11 @@ import { connectReviewKeys } from './review_keys.js';
 import { showReviewPanel, shownMove } from './review_panel.js';
 import { SelfPlay } from './self_play.js';
 import { connectSettings, reloadSettings, settings, showLevelFields } from './settings.js';
-import { forbiddenText, noWinText, resultText, showStatus } from './status_text.js';
+import { forbiddenText, noWinText, openedText, resultText, showStatus } from './status_text.js';
 import * as storage from './storage.js';
+import { UndoHistory } from './undo_history.js';
 import { GameTree } from './variations.js';
 import { connectZoom } from './zoom.js';
-
-// How long a tab that took up another tab's game waits for that tab to play Orvane's move, before
-// it asks for the move itself (the other tab may have been closed): longer than any answer takes.
-const OtherTabMilliseconds = 65000;
 
 const brain = new BrainClient(show);
 const questions = new BrainQuestions(brain, {
@@ -79,14 +77,17 @@ const records = new RecordActions({
   tell,
 });
 const library = new LibraryView({ onOpen: openGame, announce });
+const history = new UndoHistory();
+const comments = new CommentEditor(() => {
+  storage.saveGame(tree);
+  show();
+});
 
 let tree = newGameTree('orvane');
 let game = tree.game(); // the position at the end of the current line
 let previousTree = null; // the game that "New game", a set-up position or a record replaced
-let changes = 0; // counts changes of the game, for the wait for another tab's move
 let hint = null; // { x, y } suggested for the player, until the game changes
 let message = ''; // what the status says about the last action, until the next
-let followingOtherTab = false; // the game came from another tab, which plays Orvane's move
 let checkingForbidden = false; // a move of black's in renju waits for its forbidden cells
 
 start();
@@ -107,7 +108,8 @@ async function start() {
     tree.line[index].answer ? tree.line[index].answer.line.length : 0,
   );
   records.openLink();
-  storage.followOtherTabs({ onGame: followOtherTab, onSettings: settingsChangedElsewhere });
+  storage.handOverOnLeaving();
+  storage.followOtherTabs(settingsChangedElsewhere);
   show();
 
   keepForOffline();
@@ -127,7 +129,8 @@ function connectControls() {
   const clicks = {
     ...steps,
     newGame,
-    undo,
+    undo: () => undo(),
+    redo: () => undo(true),
     hint: askForHint,
     tryAgain,
     lineBack: () => stepLine(-1),
@@ -144,11 +147,6 @@ function connectControls() {
   for (const [id, action] of Object.entries(clicks)) page[id].addEventListener('click', action);
   page.mode.addEventListener('change', modeChanged);
   page.analysisLine.addEventListener('change', show);
-  document.addEventListener('visibilitychange', () => {
-    if (document.hidden) return;
-    followingOtherTab = false;
-    continueGame();
-  });
 }
 
 function settingsChangedElsewhere() {
@@ -160,15 +158,13 @@ function settingsChangedElsewhere() {
 // and show `shown` moves of the line (null: the game as it stands; undefined: where the player was
 // looking, as far as it still fits).
 function gameChanged(shown = null) {
-  changes++;
   questions.drop();
   hint = null;
-  followingOtherTab = false;
   game = tree.game();
   storage.saveGame(tree);
   review.follow(tree.line.length, { keepPlace: shown === undefined });
   if (shown !== null && shown !== undefined) review.goTo(shown);
-  keepFinishedGame(tree, (kept) => {
+  keepGame(tree, (kept) => {
     if (kept === tree) storage.saveGame(tree);
     library.refresh();
   });
@@ -181,28 +177,8 @@ function replaceGame(newTree) {
   }
   tree = newTree;
   selfPlay.stop();
+  history.forget();
   gameChanged();
-}
-
-// Another tab changed the kept game: this one follows it, and leaves Orvane's move to that tab.
-function followOtherTab() {
-  const kept = storage.loadGame();
-  if (!(kept instanceof GameTree) || JSON.stringify(kept) === JSON.stringify(tree)) return;
-  previousTree = storage.loadPreviousGame();
-  tree = kept;
-  changes++;
-  questions.drop();
-  hint = null;
-  game = tree.game();
-  review.follow(tree.line.length, { keepPlace: true });
-  followingOtherTab = true;
-  const at = changes;
-  setTimeout(() => {
-    if (changes !== at) return;
-    followingOtherTab = false;
-    continueGame();
-  }, OtherTabMilliseconds);
-  tell('The game was changed in another tab of this page: this tab shows it as it is now.');
 }
 
 // Where the player is looking: the position after `review.shown` moves of the current line.
@@ -240,6 +216,7 @@ async function cellTouched(x, y) {
     if (forbidden) return tell(forbiddenText({ x, y }, forbidden.reason, naming()));
   }
   message = '';
+  history.played();
   const node = tree.play(review.shown, x, y);
   gameChanged(node.path.length === tree.line.length ? null : node.path.length);
   announceOutcome('');
@@ -267,11 +244,15 @@ function orvaneMayMove() {
 
 // Asks the brain for Orvane's move whenever it may move.
 async function continueGame() {
-  const busy = questions.waiting || editor.isOpen || followingOtherTab;
+  const busy = questions.waiting || editor.isOpen;
   if (brain.state !== 'ready' || busy || !orvaneMayMove()) return;
   const colour = game.colourToMove;
   const selfPlaying = modeOf(tree.players) === 'selfPlay';
-  if (selfPlaying) selfPlay.moving();
+  // Orvane playing itself moves on from what the status said before (such as "A new game").
+  if (selfPlaying) {
+    selfPlay.moving();
+    message = '';
+  }
   const level = selfPlaying ? settings[`${colour}Level`] : settings.level;
   const thinking = selfPlaying ? `Orvane thinks for ${colour}…` : 'Orvane is thinking…';
   const answer = await questions.ask(thinking, game, { level, seconds: settings.thinkingTime });
@@ -281,6 +262,7 @@ async function continueGame() {
     console.error(message);
   } else {
     const { milliseconds, ...kept } = answer;
+    history.played();
     tree.play(tree.line.length, answer.x, answer.y, { answer: kept, milliseconds });
     gameChanged(undefined);
     announceOutcome(`Orvane plays ${cellName(answer, naming())}.`);
@@ -330,19 +312,19 @@ function modeChanged() {
   continueGame();
 }
 
-// Takes back the player's last move and Orvane's answer to it (or, without Orvane, the last move);
-// with no move played here left, brings back the game that "New game", a set-up position or an
-// opened record replaced.
-function undo() {
+// Takes back the player's last move and Orvane's answer to it (or, without Orvane, the last move),
+// or puts back the side line deleted last; with nothing of that left, brings back the game that
+// "New game", a set-up position or an opened record replaced. `again`: Redo, which does again what
+// Undo undid last.
+function undo(again = false) {
   message = '';
   selfPlay.stop();
-  const count = movesToTakeBack(tree.line, tree.players);
-  if (count > 0) {
-    for (let index = 0; index < count; index++) tree.takeBackLast();
-    gameChanged();
-  } else if (previousTree) {
+  const changed = again ? history.redo(tree) : history.undo(tree);
+  if (changed) gameChanged(changed.shown);
+  else if (previousTree && !again) {
     tree = previousTree;
     previousTree = null;
+    history.forget();
     storage.savePreviousGame(null);
     gameChanged();
     announce('The game before was brought back.');
@@ -357,11 +339,7 @@ function openGame(opened, what) {
   if (opened.libraryId === null)
     opened.players = playersFor(page.mode.value, opened.game().colourToMove);
   replaceGame(opened);
-  const moves = `${tree.line.length} ${tree.line.length === 1 ? 'move' : 'moves'}`;
-  const ending = game.isOver ? resultText(game, tree.players) : 'You play the side to move.';
-  tell(
-    `${what}: ${moves}. ${modeOf(tree.players) === 'orvane' || game.isOver ? ending : ''}`.trim(),
-  );
+  tell(openedText(what, tree.line, game, tree.players));
   continueGame();
 }
 
@@ -411,14 +389,13 @@ function deleteLine() {
   const move = shownMove(tree, review);
   if (!move || tree.isOnMainLine(move)) return;
   const first = move.path.findLast((node) => node.parent.children[0] !== node);
-  tree.remove(first);
-  gameChanged(first.path.length - 1);
-  tell(`The side line from move ${first.path.length} is deleted.`);
+  gameChanged(history.deleteLine(tree, first));
+  tell(`The side line from move ${first.path.length} is deleted: Undo brings it back.`);
 }
 
 // How cells are named: in the player's style, on the game's board.
 function naming() {
-  return { style: settings.coordinates, size: game.size };
+  return { style: settings.coordinates, size: game.size, height: game.height };
 }
 
 function tell(text) {
@@ -471,14 +448,15 @@ function show() {
     players: tree.players,
     running: selfPlay.isRunning,
   });
-  page.undo.disabled =
-    editor.isOpen || (movesToTakeBack(tree.line, tree.players) === 0 && !previousTree);
+  page.undo.disabled = editor.isOpen || (!history.canUndo(tree) && !previousTree);
+  page.redo.disabled = editor.isOpen || !history.canRedo;
   page.hint.disabled = !mayAskForHint();
   page.mode.value = mode;
   showLevelFields(mode);
   selfPlay.show(mode === 'selfPlay', brain.state === 'ready' && !game.isOver && !editor.isOpen);
 
   showReviewPanel(review, tree, game, naming());
+  comments.show(editor.isOpen ? null : shownMove(tree, review));
   moveList.show(tree, game, {
     shown: review.shown,
     lineMove: review.line?.move ?? null,

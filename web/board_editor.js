@@ -3,14 +3,14 @@
 // colour on a cell, or takes one away, and the side to move is chosen apart. "Done" hands over the
 // position, checked: no five may stand on it already.
 import { cellName } from './coordinates.js';
-import { Black, Colours, Game, White } from './game.js';
+import { Black, Colours, Game, White, emptyStart } from './game.js';
 import { page } from './page_elements.js';
 import { sideToMoveProblem } from './rules.js';
 
 export class BoardEditor {
   isOpen = false;
   #colours = []; // the edited board, a colour or null for each cell
-  #board = null; // { size, rule } of the position set up
+  #board = null; // the empty start of the position set up: its board and rule
   #onDone;
   #onChange;
   #announce;
@@ -34,7 +34,7 @@ export class BoardEditor {
   // Opens the editor on `position` (a Game): its stones, its side to move.
   open(position) {
     this.#colours = [...position.colours];
-    this.#board = { size: position.size, rule: position.rule };
+    this.#board = emptyStart(position.size, position.rule, position.height);
     page.editorToMove.value = position.colourToMove;
     this.isOpen = true;
     page.editor.hidden = false;
@@ -71,13 +71,14 @@ export class BoardEditor {
   }
 
   #start() {
-    const { size, rule } = this.#board;
+    const { size } = this.#board;
     const cells = (colour) =>
       this.#colours.flatMap((owner, index) =>
         owner === colour ? [{ x: index % size, y: Math.floor(index / size) }] : [],
       );
     const [black, white] = Colours.map(cells);
-    return { size, rule, black, white, first: page.editorToMove.value === White ? White : Black };
+    const first = page.editorToMove.value === White ? White : Black;
+    return { ...this.#board, black, white, first };
   }
 
   #done() {

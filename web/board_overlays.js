@@ -32,7 +32,9 @@ export function boardOverlays({
   // Orvane's last move on the board.
   const focus = lineMove ?? tree.line.slice(0, review.shown).findLast((move) => move.answer);
   const candidates = answer?.candidates ?? focus?.answer.candidates ?? [];
-  const suggestion = answer && { x: answer.x, y: answer.y, label: "Orvane's move in the analysis" };
+  // The analysis' move is ringed, unless its line shows it already as stone 1.
+  const suggestion = answer &&
+    ghosts.length === 0 && { x: answer.x, y: answer.y, label: "Orvane's move in the analysis" };
   return {
     ghosts,
     heat: settings.heatMap ? heatCells(candidates) : [],

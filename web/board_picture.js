@@ -10,37 +10,39 @@ const Margin = Cell * 1.3; // room for the coordinates
 // Resolves to the PNG of `game` (a Game) with `ghosts` ([{ x, y, colour, number }]) and `marks`
 // ([{ x, y, kind }]) laid over it; `numbers` numbers the stones; cells are labelled by `naming`.
 export function boardPicture(game, { ghosts = [], marks = [], numbers = false, naming }) {
-  const side = game.size;
-  const Size = Math.round(2 * Margin + (side - 1) * Cell);
+  const [side, height] = [game.size, game.height];
   const canvas = document.createElement('canvas');
-  canvas.width = canvas.height = Size;
+  canvas.width = Math.round(2 * Margin + (side - 1) * Cell);
+  canvas.height = Math.round(2 * Margin + (height - 1) * Cell);
   const context = canvas.getContext('2d');
   const centre = (coordinate) => Margin + coordinate * Cell;
 
-  const wood = context.createLinearGradient(0, 0, Size, Size);
+  const wood = context.createLinearGradient(0, 0, canvas.width, canvas.height);
   wood.addColorStop(0, '#e9c27a');
   wood.addColorStop(1, '#d2a257');
   context.fillStyle = wood;
-  context.fillRect(0, 0, Size, Size);
+  context.fillRect(0, 0, canvas.width, canvas.height);
 
   context.strokeStyle = 'rgba(70, 42, 10, 0.8)';
   context.lineWidth = 1;
-  for (let index = 0; index < side; index++) {
-    line(context, centre(index), centre(0), centre(index), centre(side - 1));
+  for (let index = 0; index < side; index++)
+    line(context, centre(index), centre(0), centre(index), centre(height - 1));
+  for (let index = 0; index < height; index++)
     line(context, centre(0), centre(index), centre(side - 1), centre(index));
-  }
   context.fillStyle = 'rgba(70, 42, 10, 0.8)';
-  for (const { x, y } of starPoints(side)) disc(context, centre(x), centre(y), Cell * 0.1);
+  for (const { x, y } of starPoints(side, height)) disc(context, centre(x), centre(y), Cell * 0.1);
 
   context.fillStyle = '#5a3607';
   context.font = `600 ${Cell * 0.42}px sans-serif`;
   context.textAlign = 'center';
   context.textBaseline = 'middle';
   for (let index = 0; index < side; index++) {
-    for (const edge of [Margin * 0.45, Size - Margin * 0.45]) {
+    for (const edge of [Margin * 0.45, canvas.height - Margin * 0.45])
       context.fillText(columnLabel(index, naming), centre(index), edge);
+  }
+  for (let index = 0; index < height; index++) {
+    for (const edge of [Margin * 0.45, canvas.width - Margin * 0.45])
       context.fillText(rowLabel(index, naming), edge, centre(index));
-    }
   }
 
   const moveNumbers = new Map(game.moves.map(({ x, y }, index) => [x + side * y, index + 1]));

@@ -5,14 +5,19 @@
 // touch shows the stone first and a second touch on the same cell plays it, so that a slip of the
 // finger on a small cell is not a move.
 import { boardDescription, cellName, columnLabel, rowLabel } from './coordinates.js';
+import { boardWords, heightOf } from './game.js';
 
-// The rows and columns whose crossings carry a dot, to help the eye find its way: near the corners
-// and, on a board with a middle row, in its centre.
-export function starPoints(size) {
-  const corner = size >= 20 ? 4 : 3;
-  const lines = size < 9 ? [] : [corner, size - 1 - corner];
-  const points = lines.flatMap((x) => lines.map((y) => ({ x, y })));
-  if (size % 2 === 1 && size >= 9) points.push({ x: (size - 1) / 2, y: (size - 1) / 2 });
+// The rows and columns whose crossings carry a dot, to help the eye find its way, on a board
+// `size` cells wide and `height` high: near the corners and, on a board with a middle row and a
+// middle column, in its centre.
+export function starPoints(size, height = size) {
+  const lines = (side) => {
+    const corner = side >= 20 ? 4 : 3;
+    return side < 9 ? [] : [corner, side - 1 - corner];
+  };
+  const points = lines(size).flatMap((x) => lines(height).map((y) => ({ x, y })));
+  if (size % 2 === 1 && height % 2 === 1 && Math.min(size, height) >= 9)
+    points.push({ x: (size - 1) / 2, y: (height - 1) / 2 });
   return points;
 }
 
@@ -21,7 +26,7 @@ export class BoardView {
   #cells = [];
   #columnLabels = [];
   #rowLabels = [];
-  #naming = { style: null, size: null };
+  #naming = { style: null, size: null, height: null };
   #cursor = { x: 0, y: 0 };
   #pending = null; // the cell a first touch showed, waiting for the second
   #playable = () => false;
@@ -45,12 +50,14 @@ export class BoardView {
     container.addEventListener('keydown', (event) => this.#key(event));
   }
 
-  // Makes the board `naming.size` cells wide, its cells named and its edges labelled by `naming`
-  // (see coordinates.js); a board of another size is built anew, with the cursor in its centre.
+  // Makes the board `naming.size` cells wide and `naming.height` high, its cells named and its
+  // edges labelled by `naming` (see coordinates.js); a board of another size is built anew, with
+  // the cursor in its centre.
   setBoard(naming) {
-    if (naming.size !== this.#naming.size) this.#build(naming.size);
-    if (naming.style === this.#naming.style && naming.size === this.#naming.size) return;
-    this.#naming = naming;
+    const board = boardWords(naming);
+    if (board !== boardWords(this.#naming)) this.#build(naming.size, heightOf(naming));
+    if (naming.style === this.#naming.style && board === boardWords(this.#naming)) return;
+    this.#naming = { ...naming, height: heightOf(naming) };
     this.#columnLabels.forEach((label, index) => {
       label.textContent = columnLabel(index % naming.size, naming);
     });
@@ -59,21 +66,24 @@ export class BoardView {
     });
     this.#container.setAttribute(
       'aria-label',
-      `Board, ${naming.size} by ${naming.size}: ${boardDescription(naming)}`,
+      `Board, ${naming.size} by ${heightOf(naming)}: ${boardDescription(naming)}`,
     );
   }
 
-  #build(size) {
+  #build(size, height) {
     const container = this.#container;
     container.replaceChildren();
-    // The page's layout sizes the cells from the board's side.
-    document.documentElement.style.setProperty('--side', size);
+    // The page's layout sizes the cells from the board's columns and rows, and the longer side.
+    const style = document.documentElement.style;
+    style.setProperty('--columns', size);
+    style.setProperty('--rows', height);
+    style.setProperty('--side', Math.max(size, height));
     this.#cells = [];
     this.#columnLabels = [];
     this.#rowLabels = [];
     this.#pending = null;
-    this.#cursor = { x: Math.floor((size - 1) / 2), y: Math.floor((size - 1) / 2) };
-    const stars = new Set(starPoints(size).map(({ x, y }) => x + size * y));
+    this.#cursor = { x: Math.floor((size - 1) / 2), y: Math.floor((height - 1) / 2) };
+    const stars = new Set(starPoints(size, height).map(({ x, y }) => x + size * y));
     const corner = () => container.appendChild(hiddenSpan('corner'));
     const columnLabels = () => {
       for (let x = 0; x < size; x++)
@@ -83,14 +93,14 @@ export class BoardView {
     corner();
     columnLabels();
     corner();
-    for (let y = 0; y < size; y++) {
+    for (let y = 0; y < height; y++) {
       const row = document.createElement('div');
       row.setAttribute('role', 'row');
       row.className = 'row';
       const labels = [hiddenSpan('label row'), hiddenSpan('label row')];
       this.#rowLabels.push(labels);
       row.appendChild(labels[0]);
-      for (let x = 0; x < size; x++) row.appendChild(this.#cell(x, y, size, stars));
+      for (let x = 0; x < size; x++) row.appendChild(this.#cell(x, y, { size, height }, stars));
       row.appendChild(labels[1]);
       container.appendChild(row);
     }
@@ -159,7 +169,7 @@ export class BoardView {
     });
   }
 
-  #cell(x, y, size, stars) {
+  #cell(x, y, { size, height }, stars) {
     const cell = document.createElement('div');
     cell.setAttribute('role', 'gridcell');
     cell.className = 'cell';
@@ -167,7 +177,7 @@ export class BoardView {
     cell.dataset.y = y;
     cell.tabIndex = x === this.#cursor.x && y === this.#cursor.y ? 0 : -1;
     if (y === 0) cell.classList.add('top');
-    if (y === size - 1) cell.classList.add('bottom');
+    if (y === height - 1) cell.classList.add('bottom');
     if (x === 0) cell.classList.add('left');
     if (x === size - 1) cell.classList.add('right');
     if (stars.has(x + size * y)) cell.classList.add('star');
@@ -198,10 +208,10 @@ export class BoardView {
   #key(event) {
     const steps = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
     const { x, y } = this.#cursor;
-    const clamp = (coordinate) => Math.min(this.#naming.size - 1, Math.max(0, coordinate));
+    const clamp = (coordinate, side) => Math.min(side - 1, Math.max(0, coordinate));
     if (steps[event.key]) {
       const [dx, dy] = steps[event.key];
-      this.#moveCursor(clamp(x + dx), clamp(y + dy), true);
+      this.#moveCursor(clamp(x + dx, this.#naming.size), clamp(y + dy, this.#naming.height), true);
     } else if (event.key === 'Home' || event.key === 'End') {
       this.#moveCursor(event.key === 'Home' ? 0 : this.#naming.size - 1, y, true);
     } else if (event.key === 'Enter' || event.key === ' ') {

@@ -2,6 +2,7 @@
 // them (the package's forbidden()), for the positions the board shows with black to move: asked
 // for once, and kept by position.
 import { BrainFailure } from './brain_client.js';
+import { boardOption } from './game.js';
 
 export class ForbiddenCells {
   #brain;
@@ -35,9 +36,9 @@ export class ForbiddenCells {
     const key = position.key;
     if (this.#known.has(key)) return this.#known.get(key);
     if (!this.#asking.has(key)) {
-      const { size, rule } = position;
+      const options = { size: boardOption(position), rule: position.rule };
       const asking = this.#brain
-        .forbidden(position.stonesSeenBy('black'), { size, rule })
+        .forbidden(position.stonesSeenBy('black'), options)
         .then((cells) => {
           this.#known.set(key, cells);
           this.#onChange();

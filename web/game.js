@@ -1,4 +1,5 @@
-// One line of play on the board: the board's size and the rule, the stones set up before the
+// One line of play on the board: the board's size (its width and height) and the rule, the stones
+// set up before the
 // first move (an empty board unless a position was set up), the moves in turn from there, and
 // whether a five under the rule has ended it (see rules.js). Stones are black or white; without a
 // set-up position black moves first.
@@ -8,13 +9,31 @@ export const Black = 'black';
 export const White = 'white';
 export const Colours = [Black, White];
 
-// The empty board of `size` under `rule`, black to move.
-export function emptyStart(size = DefaultSize, rule = DefaultRule) {
-  return { size, rule, black: [], white: [], first: Black };
+// The empty board `size` cells wide and `height` high under `rule`, black to move. A start keeps
+// its height only when the board is not square: its size is its width.
+export function emptyStart(size = DefaultSize, rule = DefaultRule, height = size) {
+  const board = height === size ? { size } : { size, height };
+  return { ...board, rule, black: [], white: [], first: Black };
 }
 
-export function isOnBoard(x, y, size) {
-  return Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < size && y >= 0 && y < size;
+// The height of the board of `start` (or of a Game, or of a naming).
+export function heightOf({ size, height }) {
+  return height ?? size;
+}
+
+// The board of a game or start as the orvane package takes it: its side, or its width and height.
+export function boardOption(board) {
+  const height = heightOf(board);
+  return height === board.size ? board.size : { width: board.size, height };
+}
+
+// A board in words: "15 × 15".
+export function boardWords(board) {
+  return `${board.size} × ${heightOf(board)}`;
+}
+
+export function isOnBoard(x, y, size, height = size) {
+  return Number.isInteger(x) && Number.isInteger(y) && x >= 0 && x < size && y >= 0 && y < height;
 }
 
 export function otherColour(colour) {
@@ -22,13 +41,15 @@ export function otherColour(colour) {
 }
 
 export class Game {
-  // start: { size, rule, black: [{ x, y }], white: [{ x, y }], first: colour }, the board's size
-  // and the rule, the stones set up before the first move and the colour that moves first.
+  // start: { size, height, rule, black: [{ x, y }], white: [{ x, y }], first: colour }, the board's
+  // width (and height, when it is not square) and the rule, the stones set up before the first move
+  // and the colour that moves first.
   constructor(start = emptyStart()) {
     this.start = start;
     this.size = start.size;
+    this.height = heightOf(start);
     this.rule = start.rule;
-    this.colours = new Array(this.size * this.size).fill(null);
+    this.colours = new Array(this.size * this.height).fill(null);
     // The moves in order, each an object with at least { x, y } (a move of the game's tree, with
     // what is known about it).
     this.moves = [];
@@ -58,7 +79,7 @@ export class Game {
     const game = new Game({ ...start, black: [], white: [] });
     for (const colour of Colours) {
       for (const { x, y } of start[colour]) {
-        if (!isOnBoard(x, y, game.size))
+        if (!isOnBoard(x, y, game.size, game.height))
           throw new Error(`The ${colour} stone ${x},${y} is off the board.`);
         if (!game.isEmpty(x, y)) throw new Error(`Two stones stand on ${x},${y}.`);
         game.colours[x + game.size * y] = colour;
@@ -73,8 +94,8 @@ export class Game {
   // Plays `move` after checking that it may be played; `where()` names it in an Error.
   playChecked(move, where) {
     const { x, y } = move;
-    if (!isOnBoard(x, y, this.size))
-      throw new Error(`${where()}: that cell is off the ${this.size} × ${this.size} board.`);
+    if (!isOnBoard(x, y, this.size, this.height))
+      throw new Error(`${where()}: that cell is off the ${boardWords(this)} board.`);
     if (this.winner !== null)
       throw new Error(`${where()}: the game was already won by move ${this.moves.length}.`);
     if (!this.isEmpty(x, y)) throw new Error(`${where()}: that cell is already taken.`);
@@ -83,7 +104,7 @@ export class Game {
 
   // The colour of the stone on (x, y): null for an empty cell, undefined off the board.
   colourAt(x, y) {
-    return isOnBoard(x, y, this.size) ? this.colours[x + this.size * y] : undefined;
+    return isOnBoard(x, y, this.size, this.height) ? this.colours[x + this.size * y] : undefined;
   }
 
   isEmpty(x, y) {
@@ -110,7 +131,7 @@ export class Game {
   // The position as a key: the game's rule and size, the stones and the side to move.
   get key() {
     const stones = this.colours.map((colour) => colour?.[0] ?? '-').join('');
-    return `${this.rule}:${this.size}:${this.colourToMove}:${stones}`;
+    return `${this.rule}:${boardWords(this)}:${this.colourToMove}:${stones}`;
   }
 
   get lastMove() {

@@ -1,7 +1,8 @@
-// The library of games, kept in the browser's IndexedDB: every finished game with its date, result,
-// levels, rule and players, and the whole tree of its lines. Each game has its own id, which its
-// tree carries once kept, so that later changes (a report, a side line) update the same entry.
-import { Game } from './game.js';
+// The library of games, kept in the browser's IndexedDB: every game played here, finished or not
+// (each tab plays its own), with its date, result, levels, rule and players, and the whole tree of
+// its lines. Each game has its own id, which its tree carries once kept, so that later changes (a
+// move, a report, a side line) update the same entry.
+import { Game, heightOf } from './game.js';
 import { Levels } from './levels.js';
 
 const Database = 'orvane';
@@ -10,12 +11,11 @@ const Store = 'games';
 let opening = null;
 let keeping = Promise.resolve(); // the games being kept, one after the other
 
-// Keeps `tree` when its main line is finished and was played here (a record opened finished is
-// not, until it is played on), and keeps it up to date once it is kept; `onKept(tree)` hears when
-// it is. A library that cannot be written is only warned of: the game goes on.
-export function keepFinishedGame(tree, onKept) {
+// Keeps `tree` once a move of its main line was played here (a record or a link opened is not kept
+// until it is played on), and keeps it up to date once it is kept; `onKept(tree)` hears when it is.
+// A library that cannot be written is only warned of: the game goes on.
+export function keepGame(tree, onKept) {
   const main = tree.mainLine;
-  if (!Game.replay(tree.start, main).isOver) return;
   if (tree.libraryId === null && main.every((move) => move.fromRecord)) return;
   keeping = keeping
     .then(() => keepTree(tree))
@@ -38,6 +38,7 @@ export async function keepTree(tree, date = new Date().toISOString()) {
     levels: Levels.filter((level) => used.has(level)),
     rule: tree.start.rule,
     size: tree.start.size,
+    height: heightOf(tree.start),
     players: tree.players,
     moves: game.moves.length,
     tree: { ...tree.toJSON(), libraryId: null },
@@ -66,6 +67,13 @@ export async function listGames() {
 export async function deleteGame(id) {
   return request('readwrite', (store, done) => {
     store.delete(id).onsuccess = () => done();
+  });
+}
+
+// Puts back `entry`, a game as listGames() gave it before it was deleted, under its own id.
+export async function restoreGame(entry) {
+  return request('readwrite', (store, done) => {
+    store.put(entry).onsuccess = () => done();
   });
 }
 

@@ -1,8 +1,10 @@
 // The library on the page: the kept games listed latest first (date, result, levels, rule, moves),
-// each of which can be reopened or deleted; all of them exported as one SGF collection, and such a
-// collection imported again (games already there are not kept twice).
+// each of which can be reopened or deleted (and the game deleted last brought back); all of them
+// exported as one SGF collection, and such a collection imported again (games already there are
+// not kept twice).
 import { download } from './downloads.js';
-import { deleteGame, keepTree, listGames } from './library.js';
+import { boardWords } from './game.js';
+import { deleteGame, keepTree, listGames, restoreGame } from './library.js';
 import { page } from './page_elements.js';
 import { Brain, modeOf, namesOf, playersFor } from './players.js';
 import { isoDateOf, recordDate, writeSgf } from './records.js';
@@ -12,6 +14,7 @@ import { GameTree } from './variations.js';
 
 export class LibraryView {
   #games = [];
+  #deleted = null; // the entry of the game deleted last, until it is brought back
   #onOpen;
   #announce;
 
@@ -23,6 +26,7 @@ export class LibraryView {
       if (page.library.open) this.refresh();
     });
     page.libraryList.addEventListener('click', (event) => this.#choose(event));
+    page.libraryRestore.addEventListener('click', () => this.#restore());
     page.exportLibrary.addEventListener('click', () => this.#export());
     page.importLibrary.addEventListener('click', () => page.libraryFile.click());
     page.libraryFile.addEventListener('change', () => this.#import());
@@ -39,8 +43,9 @@ export class LibraryView {
     }
     page.libraryList.replaceChildren(...this.#games.map((entry, index) => item(entry, index)));
     page.exportLibrary.disabled = this.#games.length === 0;
+    page.libraryRestore.hidden = this.#deleted === null;
     if (this.#games.length === 0)
-      this.#tell('No game is kept yet: every finished game comes here.');
+      this.#tell('No game is kept yet: every game played here comes here.');
     else
       page.libraryText.textContent = `${this.#games.length} ${this.#games.length === 1 ? 'game' : 'games'}, the latest first.`;
   }
@@ -51,6 +56,7 @@ export class LibraryView {
     const entry = this.#games[Number(button.closest('li').dataset.index)];
     if (button.classList.contains('delete')) {
       await deleteGame(entry.id);
+      this.#deleted = entry;
       await this.refresh();
       this.#tell(`The game of ${dateWords(entry.date)} is deleted.`);
       return;
@@ -58,6 +64,15 @@ export class LibraryView {
     const tree = GameTree.fromJSON(entry.tree);
     tree.libraryId = entry.id;
     this.#onOpen(tree, `The game of ${dateWords(entry.date)} from the library`);
+  }
+
+  async #restore() {
+    const entry = this.#deleted;
+    if (!entry) return;
+    await restoreGame(entry);
+    this.#deleted = null;
+    await this.refresh();
+    this.#tell(`The game of ${dateWords(entry.date)} is back.`);
   }
 
   async #export() {
@@ -123,7 +138,7 @@ function item(entry, index) {
     dateWords(entry.date),
     resultWords(entry),
     levels,
-    `${Rules[entry.rule].name} on ${entry.size} × ${entry.size}`,
+    `${Rules[entry.rule].name} on ${boardWords(entry)}`,
     `${entry.moves} moves`,
   ]
     .filter(Boolean)
@@ -144,7 +159,7 @@ function item(entry, index) {
 // Who won, in the players' words.
 function resultWords({ result, players }) {
   if (result === 'draw') return 'draw';
-  if (result === null) return 'no result';
+  if (result === null) return 'unfinished';
   if (modeOf(players) !== 'orvane') return `${result} won`;
   return players[result] === Brain ? 'Orvane won' : 'you won';
 }

@@ -9,7 +9,7 @@
 //   Orvane's report: a win let go; 7,7 was better
 //
 // and for the strong search, which has a value in place of the verdict (none for an opening move)
-// and no candidates:
+// and no candidates (an answer without candidates has no candidates line):
 //
 //   Orvane strong, 3 s a move: depth 14, 81234 nodes, eval -82, 2.70 s
 //   Orvane strong, 1 s a move: depth 5, 3040 nodes, won in 4, 0.02 s
@@ -36,8 +36,11 @@ export function commentOf({ answer, milliseconds, mark, comment }) {
     lines.push(
       `${searchWords(answer)}: depth ${depth}, ${nodes} nodes,${valueWords(answer)} ${seconds.toFixed(2)} s`,
       `Orvane's line:${line.map(({ x, y }) => ` ${x},${y}`).join('')}`,
-      `Orvane's candidates:${candidates.map(({ x, y, total }) => ` ${x},${y}:${total}`).join('')}`,
     );
+    if (candidates.length > 0)
+      lines.push(
+        `Orvane's candidates:${candidates.map(({ x, y, total }) => ` ${x},${y}:${total}`).join('')}`,
+      );
   }
   if (mark) {
     const better = mark.better ? `; ${mark.better.x},${mark.better.y} was better` : '';

@@ -1,7 +1,7 @@
 // The numbered list of the current line's moves: who played where; under each of Orvane's moves
 // what it saw, in words and in figures, with a button that lays its line on the board; the report's
-// marks; and, wherever other lines branch off, a row of their first moves, each of which switches to
-// its line. A move's number takes the board to the position after it.
+// marks; the move's comment; and, wherever other lines branch off, a row of their first moves, each
+// of which switches to its line. A move's number takes the board to the position after it.
 import { depthNote, figures, verdictWords } from './analysis_words.js';
 import { cellName } from './coordinates.js';
 import { whoPlayed } from './players.js';
@@ -64,7 +64,9 @@ export class MoveList {
       const words = span('words', madeFive ? 'five in a row' : verdictWords(move.answer, before));
       const detail = span(
         'detail',
-        [figures(move.answer), depthNote(move.answer, before)].filter(Boolean).join(' · '),
+        [figures(move.answer, move.milliseconds), depthNote(move.answer, before)]
+          .filter(Boolean)
+          .join(' · '),
       );
       const verb = lineMove === index ? 'Hide' : 'Show';
       const lineButton = button('show-line', index);
@@ -76,6 +78,7 @@ export class MoveList {
       const better = move.mark.better ? `: ${cellName(move.mark.better, naming)} was better` : '';
       item.append(span('mark', `${MarkWords[move.mark.kind]}${better}`));
     }
+    if (move.comment) item.append(span('comment', move.comment));
     return item;
   }
 

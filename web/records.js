@@ -6,7 +6,7 @@
 // (the board's size, every coordinate, taken cells, moves out of turn or after a five under the
 // rule, stray characters) and either returns whole games or throws a RecordError that says what
 // is wrong and where. Cells are { x, y } from 0, column then row, from the top left.
-import { Black, Game, White, emptyStart } from './game.js';
+import { Black, Game, White, emptyStart, heightOf } from './game.js';
 import { commentOf, readComment } from './move_comments.js';
 import {
   DefaultRule,
@@ -57,7 +57,7 @@ export function writePsq(tree, { black, white }) {
       'A .psq record holds moves from the empty board only, and this game starts from a set-up position: save it as SGF.',
     );
   const lines = [
-    `Piskvorky ${tree.start.size}x${tree.start.size}, 11:11, 0`,
+    `Piskvorky ${tree.start.size}x${heightOf(tree.start)}, 11:11, 0`,
     ...tree.mainLine.map(({ x, y, milliseconds }) => `${x + 1},${y + 1},${milliseconds ?? 0}`),
     black,
     white,
@@ -83,7 +83,7 @@ export function writeSgf(tree, { black, white, date }) {
       : '',
   ].join('');
   const header =
-    `(;FF[4]GM[4]DT[${sgfText(date)}]RU[${Rules[start.rule].number}]SZ[${start.size}]` +
+    `(;FF[4]GM[4]DT[${sgfText(date)}]RU[${Rules[start.rule].number}]SZ[${sgfSize(start)}]` +
     `PB[${sgfText(black)}]PW[${sgfText(white)}]` +
     (result[Game.replay(start, tree.mainLine).winner] ?? '') +
     setup;
@@ -92,13 +92,15 @@ export function writeSgf(tree, { black, white, date }) {
 
 // The fragment of a link that holds the position of `game`: "moves=" and two letters a to t per
 // move, column then row, as in SGF; before it the board's size and the rule when they are not
-// freestyle on 20 × 20 ("size=15&rule=renju&"), and for a set-up position "black=" and "white="
-// with the set-up stones and "first=white" when white moved first.
+// freestyle on 20 × 20 ("size=15&rule=renju&", "size=15x19&" for a board 15 wide and 19 high), and
+// for a set-up position "black=" and "white=" with the set-up stones and "first=white" when white
+// moved first.
 export function writeLink(game) {
   const letters = (cells) => cells.map(sgfCell).join('');
   const { start } = game;
   const fields = [];
-  if (start.size !== DefaultSize) fields.push(`size=${start.size}`);
+  if (heightOf(start) !== start.size) fields.push(`size=${start.size}x${heightOf(start)}`);
+  else if (start.size !== DefaultSize) fields.push(`size=${start.size}`);
   if (start.rule !== DefaultRule) fields.push(`rule=${start.rule}`);
   if (start.black.length + start.white.length > 0)
     fields.push(`black=${letters(start.black)}`, `white=${letters(start.white)}`);
@@ -115,10 +117,10 @@ export function readLink(fragment) {
     if (!['size', 'rule', 'moves', 'black', 'white', 'first'].includes(key))
       throw new RecordError(`The link holds "${key}", which is not part of a game.`);
   }
-  const size = fields.has('size') ? Number(fields.get('size')) : DefaultSize;
-  if (!isSize(size))
+  const [size, height = size] = (fields.get('size') ?? String(DefaultSize)).split('x').map(Number);
+  if (!isSize(size) || !isSize(height))
     throw new RecordError(
-      `The link's board is "${fields.get('size')}": a side from ${SmallestSize} to ${LargestSize}.`,
+      `The link's board is "${fields.get('size')}": a side from ${SmallestSize} to ${LargestSize}, or a width and a height ("15x19").`,
     );
   const rule = fields.get('rule') ?? DefaultRule;
   if (!Object.hasOwn(Rules, rule))
@@ -141,8 +143,7 @@ export function readLink(fragment) {
   if (![undefined, 'white', 'black'].includes(fields.get('first')))
     throw new RecordError(`The link's first side is "${fields.get('first')}", not black or white.`);
   const start = {
-    size,
-    rule,
+    ...emptyStart(size, rule, height),
     black: cells('black'),
     white: cells('white'),
     first: fields.get('first') ?? Black,
@@ -184,10 +185,10 @@ function readPsq(text, rule) {
     throw new RecordError(
       `Line 1: "${lines[0]}" is not a .psq header ("Piskvorky 20x20, X:Y, 0").`,
     );
-  const size = Number(header[1]);
-  if (Number(header[2]) !== size || !isSize(size))
+  const [size, height] = [Number(header[1]), Number(header[2])];
+  if (!isSize(size) || !isSize(height))
     throw new RecordError(
-      `Line 1: the board is ${header[1]} × ${header[2]}; the page plays on square boards from ${SmallestSize} × ${SmallestSize} to ${LargestSize} × ${LargestSize}.`,
+      `Line 1: the board is ${header[1]} × ${header[2]}; the page plays on boards from ${SmallestSize} to ${LargestSize} cells a side.`,
     );
 
   const moves = [];
@@ -197,9 +198,9 @@ function readPsq(text, rule) {
     const move = lines[line].match(/^(-?\d+),(-?\d+)(?:,(-?\d+))?$/);
     if (!move) break;
     const [x, y, time] = [Number(move[1]), Number(move[2]), Number(move[3])];
-    if (x < 1 || x > size || y < 1 || y > size)
+    if (x < 1 || x > size || y < 1 || y > height)
       throw new RecordError(
-        `Line ${line + 1}: "${lines[line]}" is off the board (x and y run from 1 to ${size}).`,
+        `Line ${line + 1}: "${lines[line]}" is off the board (x runs from 1 to ${size}, y from 1 to ${height}).`,
       );
     moves.push(time >= 0 ? { x: x - 1, y: y - 1, milliseconds: time } : { x: x - 1, y: y - 1 });
     where.push(`Line ${line + 1} ("${lines[line]}")`);
@@ -213,7 +214,7 @@ function readPsq(text, rule) {
   }
   // A .psq record does not say its rule.
   if (rule === undefined) throw new RuleNeeded();
-  const tree = recordTree(emptyStart(size, rule), moves, (index) => where[index]);
+  const tree = recordTree(emptyStart(size, rule, height), moves, (index) => where[index]);
   const names = lines.slice(moves.length + 1, moves.length + 3);
   if (names.length === 2) tree.names = { black: names[0], white: names[1] };
   return { tree, date: null };
@@ -234,7 +235,8 @@ function readSgfGames(text, rule) {
 class SgfGame {
   #sgfTree;
   #rule; // the rule to read under when the record does not say it
-  #size = DefaultSize;
+  #size = DefaultSize; // the board's width
+  #height = DefaultSize;
   #tree;
   #game;
 
@@ -267,11 +269,11 @@ class SgfGame {
     const sz = found.get('SZ');
     if (sz) {
       const [width, height = width] = sz.values[0].split(':').map(Number);
-      if (width !== height || !isSize(width))
+      if (!isSize(width) || !isSize(height))
         throw new RecordError(
-          `${place(sz)}: the board is SZ[${sz.values[0]}]; the page plays on square boards from ${SmallestSize} × ${SmallestSize} to ${LargestSize} × ${LargestSize}.`,
+          `${place(sz)}: the board is SZ[${sz.values[0]}]; the page plays on boards from ${SmallestSize} to ${LargestSize} cells a side.`,
         );
-      this.#size = width;
+      [this.#size, this.#height] = [width, height];
     }
     // A rule the page does not know by its number or name is as good as none.
     const rule = found.has('RU') ? ruleOfRecord(found.get('RU').values[0]) : null;
@@ -279,8 +281,7 @@ class SgfGame {
     const stones = (name) =>
       (found.get(name)?.values ?? []).map((value) => this.#cell(found.get(name), value));
     const start = {
-      size: this.#size,
-      rule: rule ?? this.#rule,
+      ...emptyStart(this.#size, rule ?? this.#rule, this.#height),
       black: stones('AB'),
       white: stones('AW'),
       first: Black,
@@ -355,11 +356,19 @@ class SgfGame {
     return last;
   }
 
+  // The letters of the board's cells, in words.
+  #letters() {
+    const [last, lastRow] = [SgfLetters[this.#size - 1], SgfLetters[this.#height - 1]];
+    return last === lastRow
+      ? `two letters from a to ${last}`
+      : `a letter from a to ${last}, then one from a to ${lastRow}`;
+  }
+
   #cell({ name, line, column }, value) {
-    const cell = sgfCellOf(value, this.#size);
+    const cell = sgfCellOf(value, this.#size, this.#height);
     if (!cell)
       throw new RecordError(
-        `Line ${line}, column ${column}: ${name}[${value}] is not a cell of the board (two letters from a to ${SgfLetters[this.#size - 1]}).`,
+        `Line ${line}, column ${column}: ${name}[${value}] is not a cell of the board (${this.#letters()}).`,
       );
     return cell;
   }
@@ -389,10 +398,16 @@ function sgfCell({ x, y }) {
   return SgfLetters[x] + SgfLetters[y];
 }
 
-// The cell of two SGF letters, or null when they are not a cell of a board of `size`.
-function sgfCellOf(value, size) {
+// The cell of two SGF letters, or null when they are not a cell of a board `size` cells wide and
+// `height` high.
+function sgfCellOf(value, size, height = size) {
   const [x, y] = [SgfLetters.indexOf(value?.[0]), SgfLetters.indexOf(value?.[1])];
-  return value?.length === 2 && x >= 0 && y >= 0 && x < size && y < size ? { x, y } : null;
+  return value?.length === 2 && x >= 0 && y >= 0 && x < size && y < height ? { x, y } : null;
+}
+
+// The board's size as SGF's SZ writes it: "15", or "15:19" for a board 15 wide and 19 high.
+function sgfSize(start) {
+  return heightOf(start) === start.size ? String(start.size) : `${start.size}:${heightOf(start)}`;
 }
 
 function isSize(size) {

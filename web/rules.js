@@ -7,20 +7,25 @@
 // - renju: black wins with exactly five, white with five or more (black's forbidden cells are the
 //   brain's to find: see forbidden_cells.js);
 // - caro: five or more, unless the other side's stones close the row at both ends (the edge of the
-//   board does not close it).
+//   board does not close it);
+// - caro with exactly five: five, never six or more, unless closed at both ends as in caro.
 
 export const Rules = {
   freestyle: { name: 'Freestyle: five or more', number: 0 },
   'exact-five': { name: 'Exactly five', number: 1 },
   renju: { name: 'Renju', number: 4 },
   caro: { name: 'Caro', number: 8 },
+  'caro-exact-five': { name: 'Caro, exactly five', number: 9 },
 };
 export const DefaultRule = 'freestyle';
-// The sizes a new game is played on; records may have any size from 5 to 20.
-export const Sizes = [15, 19, 20];
 export const DefaultSize = 20;
 export const SmallestSize = 5;
 export const LargestSize = 20;
+// The sizes a new game is played on, as those of records: every one from 5 to 20.
+export const Sizes = Array.from(
+  { length: LargestSize - SmallestSize + 1 },
+  (_, index) => SmallestSize + index,
+);
 
 const Directions = [
   [1, 0],
@@ -50,12 +55,22 @@ export function rowsThrough(colourAt, x, y, colour, rule) {
     if (row.length < 5) continue;
     const closed = ends.every((end) => end !== undefined && end !== null && end !== colour);
     const overline =
-      row.length > 5 && (rule === 'exact-five' || (rule === 'renju' && colour === 'black'));
+      row.length > 5 && (isExactFive(rule) || (rule === 'renju' && colour === 'black'));
     if (overline) noWin = 'overline';
-    else if (rule === 'caro' && closed) noWin = 'closed';
+    else if (isCaro(rule) && closed) noWin = 'closed';
     else five.push(...row);
   }
   return { five, noWin: five.length > 0 ? null : noWin };
+}
+
+// Whether six or more in a row never win under `rule`, for either side.
+export function isExactFive(rule) {
+  return rule === 'exact-five' || rule === 'caro-exact-five';
+}
+
+// Whether a row closed at both ends by the other side's stones does not win under `rule`.
+export function isCaro(rule) {
+  return rule === 'caro' || rule === 'caro-exact-five';
 }
 
 // What is wrong with the side to move of a position set up under `rule` ({ rule, black, white,
@@ -79,7 +94,7 @@ export function ruleOfRecord(value) {
   }
   const words = String(value).toLowerCase();
   if (words.includes('renju')) return 'renju';
-  if (words.includes('caro')) return 'caro';
+  if (words.includes('caro')) return /exact/.test(words) ? 'caro-exact-five' : 'caro';
   if (/exact|standard/.test(words)) return 'exact-five';
   if (/free|gomoku/.test(words)) return 'freestyle';
   return null;

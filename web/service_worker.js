@@ -21,6 +21,7 @@ const SiteFiles = [
   'board_view.js',
   'brain_client.js',
   'brain_questions.js',
+  'comment_editor.js',
   'coordinates.js',
   'downloads.js',
   'forbidden_cells.js',
@@ -49,6 +50,7 @@ const SiteFiles = [
   'sgf.js',
   'status_text.js',
   'storage.js',
+  'undo_history.js',
   'variations.js',
   'zoom.js',
   // The orvane package, which runs the brain in its worker.

@@ -25,6 +25,7 @@ const Controls = [
   ['firstPlayer', page.firstPlayer, 'value'],
   ['rule', page.rule, 'value'],
   ['size', page.size, 'number'],
+  ['height', page.boardHeight, 'number'],
   ['blackLevel', page.blackLevel, 'value'],
   ['whiteLevel', page.whiteLevel, 'value'],
   ['thinkingTime', page.thinkingTime, 'value'],
@@ -42,7 +43,12 @@ export function connectSettings(onChange) {
   page.rule.replaceChildren(
     ...Object.entries(Rules).map(([rule, { name }]) => new Option(name, rule)),
   );
-  page.size.replaceChildren(...Sizes.map((size) => new Option(`${size} × ${size}`, String(size))));
+  page.size.replaceChildren(...Sizes.map((size) => new Option(`${size} cells wide`, String(size))));
+  // A height of 0: as high as the board is wide.
+  page.boardHeight.replaceChildren(
+    new Option('Square', '0'),
+    ...Sizes.map((size) => new Option(`${size} cells high`, String(size))),
+  );
   showSettings();
   for (const [name, control, kind] of Controls) {
     control.addEventListener('change', () => {
@@ -84,6 +90,7 @@ function checked(kept) {
     firstPlayer: kept.firstPlayer === Brain ? Brain : Human,
     rule: Object.hasOwn(Rules, kept.rule) ? kept.rule : DefaultRule,
     size: Sizes.includes(kept.size) ? kept.size : DefaultSize,
+    height: Sizes.includes(kept.height) ? kept.height : 0,
     blackLevel: levelOf(kept.blackLevel ?? DefaultLevel),
     whiteLevel: levelOf(kept.whiteLevel ?? DefaultLevel),
     thinkingTime: thinkingTimeOf(kept.thinkingTime),

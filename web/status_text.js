@@ -4,6 +4,7 @@
 import { cellName } from './coordinates.js';
 import { page } from './page_elements.js';
 import { Brain, modeOf } from './players.js';
+import { isCaro, isExactFive } from './rules.js';
 
 const ForbiddenReasons = {
   overline: 'an overline',
@@ -15,11 +16,20 @@ const ForbiddenReasons = {
 // who played it.
 export function resultText(game, players) {
   if (game.winner === null) return 'Draw: the board is full.';
-  const exactly = game.rule === 'exact-five' || (game.rule === 'renju' && game.winner === 'black');
-  const five = `${exactly ? 'exactly five' : 'five'} in a row${game.rule === 'caro' ? ', not closed at both ends' : ''}`;
+  const exactly = isExactFive(game.rule) || (game.rule === 'renju' && game.winner === 'black');
+  const five = `${exactly ? 'exactly five' : 'five'} in a row${isCaro(game.rule) ? ', not closed at both ends' : ''}`;
   if (game.lastMove.fromRecord || modeOf(players) !== 'orvane')
     return `${capitalised(game.winner)} wins: ${five}.`;
   return players[game.winner] === Brain ? `Orvane wins: ${five}.` : `You win: ${five}!`;
+}
+
+// What the status says of a game just opened (`what` tells from where, `line` is its current line
+// and `game` the position at the line's end): its moves, and how it ended or, against Orvane, that
+// the player plays the side to move.
+export function openedText(what, line, game, players) {
+  const moves = `${line.length} ${line.length === 1 ? 'move' : 'moves'}`;
+  const ending = game.isOver ? resultText(game, players) : 'You play the side to move.';
+  return `${what}: ${moves}. ${modeOf(players) === 'orvane' || game.isOver ? ending : ''}`.trim();
 }
 
 // Why the last move's row of five or more did not win under the game's rule, or ''.
@@ -56,7 +66,7 @@ export function showStatus(state) {
 // `game` (the current line's end) and `players`, and whether Orvane plays itself at the moment.
 function statusText({ brain, waiting, message, editing, review, game, players, running }) {
   if (brain.state === 'loading') return 'Loading the brain…';
-  if (waiting) return waiting.text;
+  if (waiting) return waitingText(waiting);
   if (brain.state === 'failed')
     return `${brain.problem} The board takes no moves until the brain is back.`;
   if (editing) return 'Setting up a position: touch a cell to put a stone there or take it away.';
@@ -70,6 +80,13 @@ function statusText({ brain, waiting, message, editing, review, game, players, r
   const forbidden =
     game.rule === 'renju' && colour === 'black' ? " ✕ marks black's forbidden cells." : '';
   return whoseMove(colour, players, running) + forbidden;
+}
+
+// What the brain works on: for the strong search, the last depth it finished and the seconds left.
+function waitingText({ text, depth, deadline }) {
+  if (deadline === undefined) return text;
+  const left = Math.max(0, Math.ceil((deadline - performance.now()) / 1000));
+  return `${text} ${depth ? `Depth ${depth} searched, ` : ''}${left} s left.`;
 }
 
 function whoseMove(colour, players, running) {

@@ -1,9 +1,10 @@
-// What the browser keeps between visits (localStorage): the game in progress with every line and
-// Orvane's answers, the game that "New game" or an opened record replaced (so that it can be
-// brought back), and the settings; and for each tab (sessionStorage) the place where its player
-// was looking, so that a reload goes back there. Other tabs of the page keep the same game: each
-// hears when another one changed it. A browser that keeps nothing (private windows, storage
-// turned off) still plays; it only forgets.
+// What the browser keeps. Each tab keeps its own game (sessionStorage, which a reload keeps): the
+// game in progress with every line and Orvane's answers, the game that "New game" or an opened
+// record replaced (so that it can be brought back), and the place where its player was looking.
+// A tab that closes hands its games over (localStorage) to the next tab opened without a game of
+// its own, which takes them up alone; the settings are shared by every tab, which hears when
+// another one changes them. A browser that keeps nothing (private windows, storage turned off)
+// still plays; it only forgets.
 import { emptyStart } from './game.js';
 import { Brain, Human } from './players.js';
 import { GameTree } from './variations.js';
@@ -13,14 +14,18 @@ const Keys = {
   previous: 'orvane.previousGame',
   settings: 'orvane.settings',
   review: 'orvane.review',
+  tab: 'orvane.tab',
+  handedOver: 'orvane.handedOverBy',
 };
 
+// This tab's game: its own, or else one handed over by a tab that closed, or null.
 export function loadGame() {
+  takeOverHandedGames();
   return readGame(Keys.game);
 }
 
 export function saveGame(tree) {
-  write(localStorage, Keys.game, tree);
+  write(sessionStorage, Keys.game, tree);
 }
 
 // The game that the kept game replaced, or null (also when what is kept is not a game).
@@ -30,8 +35,41 @@ export function loadPreviousGame() {
 }
 
 export function savePreviousGame(tree) {
-  if (tree === null) remove(Keys.previous);
-  else write(localStorage, Keys.previous, tree);
+  if (tree === null) remove(sessionStorage, Keys.previous);
+  else write(sessionStorage, Keys.previous, tree);
+}
+
+// Hands this tab's games over whenever it is left, and takes them back when it is shown again
+// (a reload, or the way back to it): the games go to a tab opened later only once this one has
+// closed.
+export function handOverOnLeaving() {
+  window.addEventListener('pagehide', () => {
+    for (const key of [Keys.game, Keys.previous]) copy(sessionStorage, localStorage, key);
+    write(localStorage, Keys.handedOver, tabId());
+  });
+  window.addEventListener('pageshow', takeOverHandedGames);
+}
+
+// Takes up the games handed over by a tab that closed, when this tab has no game of its own (a
+// tab's own handed-over games are taken back, its own kept as they are).
+function takeOverHandedGames() {
+  const by = read(localStorage, Keys.handedOver); // null for games kept before tabs had their own
+  const own = read(sessionStorage, Keys.game) !== null;
+  if (own && by !== tabId()) return;
+  for (const key of [Keys.game, Keys.previous]) {
+    if (!own) copy(localStorage, sessionStorage, key);
+    remove(localStorage, key);
+  }
+  remove(localStorage, Keys.handedOver);
+}
+
+function tabId() {
+  let id = read(sessionStorage, Keys.tab);
+  if (typeof id !== 'string') {
+    id = crypto.randomUUID();
+    write(sessionStorage, Keys.tab, id);
+  }
+  return id;
 }
 
 // The kept settings, each possibly missing or stray: the caller checks them.
@@ -52,13 +90,10 @@ export function saveReviewPlace(place) {
   write(sessionStorage, Keys.review, place);
 }
 
-// Calls onGame() when another tab changed the kept game (or the one it replaced), and
-// onSettings() when it changed the settings.
-export function followOtherTabs({ onGame, onSettings }) {
+// Calls onSettings() when another tab changed the settings.
+export function followOtherTabs(onSettings) {
   window.addEventListener('storage', (event) => {
-    if (event.storageArea !== localStorage) return;
-    if (event.key === Keys.game || event.key === Keys.previous) onGame();
-    if (event.key === Keys.settings) onSettings();
+    if (event.storageArea === localStorage && event.key === Keys.settings) onSettings();
   });
 }
 
@@ -66,7 +101,7 @@ export function followOtherTabs({ onGame, onSettings }) {
 function readGame(key) {
   let text;
   try {
-    text = localStorage.getItem(key);
+    text = sessionStorage.getItem(key);
   } catch {
     return null;
   }
@@ -77,7 +112,7 @@ function readGame(key) {
       Array.isArray(data?.moves) && data.firstPlayer ? fromLine(data) : data,
     );
   } catch (error) {
-    remove(key);
+    remove(sessionStorage, key);
     return new Error(`the kept game could not be read (${error.message})`);
   }
 }
@@ -111,9 +146,20 @@ function write(area, key, value) {
   }
 }
 
-function remove(key) {
+// Copies what `from` keeps under `key` to `to`, or removes it there when `from` keeps nothing.
+function copy(from, to, key) {
   try {
-    localStorage.removeItem(key);
+    const text = from.getItem(key);
+    if (text === null) to.removeItem(key);
+    else to.setItem(key, text);
+  } catch (error) {
+    console.warn(`The browser did not keep ${key}: ${error.message}`);
+  }
+}
+
+function remove(area, key) {
+  try {
+    area.removeItem(key);
   } catch {
     // Nothing is kept anyway.
   }

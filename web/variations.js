@@ -2,7 +2,7 @@
 // position starts a side line beside the moves already there, so that nothing is lost. The page
 // follows one line at a time, the current line, from the first move to its end; a move's first
 // continuation is its main one.
-import { Colours, Game, emptyStart, isOnBoard } from './game.js';
+import { Colours, Game, emptyStart, heightOf, isOnBoard } from './game.js';
 import { hasKnownLevel } from './levels.js';
 import { MarkKinds } from './report_marks.js';
 import { checkedPlayers } from './players.js';
@@ -117,7 +117,7 @@ export class GameTree {
   // checked: a part that is not what it should be is left out. Nothing is played: the caller has
   // checked the move. Returns the move.
   addMove(parent, data) {
-    const node = new MoveNode(parent, knownFacts(data, this.start.size));
+    const node = new MoveNode(parent, knownFacts(data, this.start));
     parent.children.push(node);
     return node;
   }
@@ -175,23 +175,26 @@ function addKeptMoves(tree, parent, list, game) {
 function checkedStart(start) {
   if (start === undefined) return emptyStart();
   const { size = DefaultSize, rule = DefaultRule } = start;
-  if (!Number.isInteger(size) || size < SmallestSize || size > LargestSize)
-    throw new Error(`the board's size is ${size}`);
+  const height = start.height ?? size;
+  for (const side of [size, height])
+    if (!Number.isInteger(side) || side < SmallestSize || side > LargestSize)
+      throw new Error(`the board's side is ${side}`);
   if (!Object.hasOwn(Rules, rule)) throw new Error(`the rule is ${rule}`);
   const cells = (list) => {
-    if (!Array.isArray(list) || !list.every(({ x, y } = {}) => isOnBoard(x, y, size)))
+    if (!Array.isArray(list) || !list.every(({ x, y } = {}) => isOnBoard(x, y, size, height)))
       throw new Error('the set-up stones are not cells of the board');
     return list.map(({ x, y }) => ({ x, y }));
   };
   if (!Colours.includes(start?.first)) throw new Error('the set-up position has no side to move');
-  return { size, rule, black: cells(start.black), white: cells(start.white), first: start.first };
+  const [black, white] = [cells(start.black), cells(start.white)];
+  return { ...emptyStart(size, rule, height), black, white, first: start.first };
 }
 
-// What a move on a board of `size` may carry, each part checked: a part that is not what it should
-// be is left out.
-function knownFacts({ x, y, answer, milliseconds, mark, comment, fromRecord } = {}, size) {
+// What a move on the board of `start` may carry, each part checked: a part that is not what it
+// should be is left out.
+function knownFacts({ x, y, answer, milliseconds, mark, comment, fromRecord } = {}, start) {
   const facts = { x, y };
-  const isCell = (cell) => isOnBoard(cell?.x, cell?.y, size);
+  const isCell = (cell) => isOnBoard(cell?.x, cell?.y, start.size, heightOf(start));
   if (
     isCell(answer) &&
     Array.isArray(answer.line) &&

@@ -8,7 +8,7 @@ import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
 import { startServer } from './local_browser.mjs';
-import { openPage, scratchFolder, theBrowser, waitForFile } from './page_driver.mjs';
+import { cellSelector, openPage, scratchFolder, theBrowser, waitForFile } from './page_driver.mjs';
 import {
   brainLoaderFiles,
   phoneScreenshotFile,
@@ -152,29 +152,37 @@ test('a reload mid-game restores the board, the move list and the brain; New gam
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
-test('two tabs keep one game: a move in either shows in the other, which says so', async () => {
+test('two tabs play a game each, both kept in the library, and a closed tab hands its game on', async () => {
   const first = await openPage();
-  const second = await openPage({ context: first.page.browserContext() });
-  const count = async (board) => (await board.stones()).filter(Boolean).length;
-  // A tab in the background is not drawn: its state is polled.
-  const shows = (board, stones) =>
-    board.page.waitForFunction(
-      (wanted) => document.querySelectorAll('.cell:not([data-stone=""])').length === wanted,
-      { polling: 100 },
-      stones,
-    );
-  await first.page.bringToFront();
   await first.play(9, 9);
-  await shows(second, 2);
-  assert.match(await second.status(), /changed in another tab/);
-  await second.page.bringToFront();
-  await second.play(8, 11);
-  await shows(first, 4);
-  assert.deepEqual(await first.stones(), await second.stones(), 'both tabs show one game');
+  const context = first.page.browserContext();
+  const second = await openPage({ context });
+  const count = async (board) => (await board.stones()).filter(Boolean).length;
+  assert.equal(await count(second), 0, "the second tab does not take up the first one's game");
+  // Both tabs play at the same moment: a tab in the background is not drawn, so it is clicked
+  // from within and polled.
+  const clickIn = (board, selector) => board.page.$eval(selector, (element) => element.click());
+  await Promise.all([clickIn(first, cellSelector(8, 11)), clickIn(second, cellSelector(3, 3))]);
+  await Promise.all([first.settle(), second.settle()]);
+  await clickIn(second, '#new-game');
   await first.page.reload({ waitUntil: 'load' });
   await first.settle();
-  assert.equal(await count(first), 4, 'the kept game has the moves of both tabs');
-  assert.deepEqual([...first.errors, ...second.errors], [], 'no console errors');
+  assert.equal(await count(first), 4, "the first tab's game, with both its moves");
+  await first.page.$eval('#library', (drawer) => {
+    drawer.open = true;
+  });
+  await first.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+    { polling: 100 },
+  );
+  const kept = await first.page.$$eval('#library-list li span', (items) =>
+    items.map((item) => item.textContent.match(/unfinished · .* (\d+) moves$/)?.[1]),
+  );
+  assert.deepEqual(kept, ['2', '4'], 'both unfinished games are in the library');
+  await first.page.close();
+  const third = await openPage({ context });
+  assert.equal(await count(third), 4, "a tab opened later takes up the closed tab's game");
+  assert.deepEqual([...first.errors, ...second.errors, ...third.errors], [], 'no console errors');
 });
 
 test('each level searches to its depth, and the page says when the budget searched less', async () => {
@@ -216,7 +224,10 @@ test('the Strong level thinks for its time and counts its win to the move that m
   await board.play(0, 19);
   const last = (selector) =>
     board.page.$eval(`#move-list li:last-child ${selector}`, (item) => item.textContent);
-  assert.match(await last('.detail'), /^depth \d+ · [\d,]+ nodes · won in \d+ · [\d.]+ s$/);
+  assert.match(
+    await last('.detail'),
+    /^depth \d+ · [\d,]+ nodes · won in \d+ · [\d.]+ s(, its last depth [\d.]+ s)?$/,
+  );
   const words = await last('.words');
   const claimed = Number(words.match(/^sees a win in (\d+) moves, the last making five$/)?.[1]);
   assert.ok(claimed > 1, words);
@@ -243,6 +254,97 @@ test('the Strong level thinks for its time and counts its win to the move that m
   }
   assert.equal(await board.status(), 'Orvane wins: five in a row.');
   assert.ok(orvaneMoves <= claimed, `the five came with move ${orvaneMoves} of ${claimed}`);
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test('the Strong level in play shows each depth it finishes and the seconds it has left', async () => {
+  const board = await openPage();
+  await board.page.select('#level', 'strong');
+  await board.page.select('#thinking-time', '3');
+  await board.goTo(`#${MiddleGame}`);
+  await board.click(4, 15);
+  // Everything the status said while Orvane thought, read from the page as it changed.
+  const said = await board.page.evaluate(
+    () =>
+      new Promise((resolve) => {
+        const status = document.getElementById('status');
+        const texts = [status.textContent];
+        new MutationObserver(() => {
+          texts.push(status.textContent);
+          if (!status.classList.contains('busy')) resolve(texts);
+        }).observe(status, { childList: true, characterData: true, attributes: true });
+      }),
+  );
+  const progress = said
+    .map((text) => text.match(/^Orvane is thinking… Depth (\d+) searched, (\d) s left\.$/))
+    .filter(Boolean);
+  assert.ok(new Set(progress.map((match) => match[1])).size >= 2, said.join(' | '));
+  assert.ok(new Set(progress.map((match) => match[2])).size >= 2, said.join(' | '));
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test("the panel's small slips: the next game's settings named, whole choices, a line's first stone, a move's time, file names", async () => {
+  const board = await openPage();
+  const labels = await board.page.$$eval('#rule, #size', (selects) =>
+    selects.map((select) => select.closest('label').firstChild.textContent.trim()),
+  );
+  assert.deepEqual(labels, ["Next game's rule", "Next game's board"]);
+
+  await board.page.select('#mode', 'selfPlay');
+  await board.page.select('#black-level', 'strong');
+  // A choice is cut off when its select is narrower than one left to its own width.
+  const cut = await board.page.$$eval('.settings select', (selects) =>
+    selects
+      .filter((select) => select.offsetParent !== null)
+      .filter((select) => {
+        const whole = Object.assign(select.cloneNode(true), { id: '' });
+        whole.style.cssText = 'position: absolute; width: auto';
+        select.after(whole);
+        const narrower = select.offsetWidth < whole.offsetWidth;
+        whole.remove();
+        return narrower;
+      })
+      .map((select) => select.id),
+  );
+  assert.deepEqual(cut, [], 'no choice cut off');
+  await board.page.select('#mode', 'orvane');
+
+  await board.goTo(`#${MiddleGame}`);
+  await board.page.click('#analyse');
+  await board.page.click('#analysis-line');
+  await board.page.waitForFunction(
+    () =>
+      document.querySelectorAll('.cell[data-ghost]').length >= 3 &&
+      !document.getElementById('analysis-text').classList.contains('busy'),
+    { polling: 100, timeout: 30000 },
+  );
+  const drawn = await board.page.$$eval('.cell[data-ghost]', (cells) =>
+    Object.fromEntries(
+      cells.map((cell) => {
+        const style = getComputedStyle(cell.querySelector('.overlay'));
+        return [cell.textContent, `${style.backgroundColor} ${style.boxShadow}`];
+      }),
+    ),
+  );
+  assert.equal(drawn['1'], drawn['3'], "the line's stone 1 is drawn as its stone 3");
+  await board.page.click('#analyse');
+
+  await board.page.select('#level', 'strong');
+  await board.play(4, 15);
+  const detail = await board.page.$eval(
+    '#move-list li:last-child .detail',
+    (item) => item.textContent,
+  );
+  const downloads = await board.downloads();
+  await board.page.click('#records summary');
+  await board.page.click('#save-psq');
+  const file = await waitForFile(downloads, '.psq');
+  assert.match(path.basename(file), /^orvane-\d{8}-\d{6}-\d{3}\.psq$/, 'named to the millisecond');
+  const took = Number(readFileSync(file, 'latin1').split('\r\n')[8].split(',')[2]);
+  assert.match(
+    detail,
+    new RegExp(` · ${(took / 1000).toFixed(2)} s(, its last depth [\\d.]+ s)?$`),
+  );
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
@@ -351,9 +453,9 @@ test('records: a saved game opens again with its analysis and times, real record
 
   const bad = [
     [
-      'oblong.psq',
-      'Piskvorky 15x19, 1:1, 0\r\n8,8,0\r\n',
-      /^oblong\.psq was not opened\. Line 1: the board is 15 × 19; the page plays on square boards/,
+      'tall.psq',
+      'Piskvorky 15x25, 1:1, 0\r\n8,8,0\r\n',
+      /^tall\.psq was not opened\. Line 1: the board is 15 × 25; the page plays on boards from 5 to 20 cells a side/,
     ],
     [
       'taken.sgf',

@@ -145,6 +145,18 @@ test('sizes and rules: SGF and links carry them, and each rule decides what ends
     assert.throws(() => readRecord(text), RuleNeeded, `${text}: no rule the page knows`);
   const caro = readRecord('(;GM[4]SZ[15];B[hh])', { rule: 'caro' }).games[0].tree;
   assert.equal(caro.start.rule, 'caro');
+  // A board 15 wide and 9 high: its last cell, and SZ and the link with both sides.
+  const oblong = readRecord('(;GM[4]SZ[15:9]RU[0];B[oi])').games[0].tree;
+  assert.deepEqual(
+    [oblong.start.size, oblong.start.height, oblong.game().colours.length],
+    [15, 9, 135],
+  );
+  assert.match(writeSgf(oblong, { black: '', white: '', date: '' }), /SZ\[15:9\]/);
+  assert.deepEqual(readLink(writeLink(oblong.game())).toJSON(), oblong.toJSON());
+  assert.throws(
+    () => readRecord('(;GM[4]SZ[15:9]RU[0];B[aj])'),
+    /a letter from a to o, then one from a to i/,
+  );
 });
 
 test('SGF with variations as other programs write it: all lines read, the first is the main line', () => {
@@ -177,9 +189,9 @@ test('bad records are refused with what is wrong and where', () => {
   const cases = [
     ['not a record', 'hello', /not a game record/],
     [
-      'psq of a board not square',
-      'Piskvorky 15x19, 1:1, 0\r\n1,1,0\r\n',
-      /^Line 1: the board is 15 × 19; the page plays on square boards from 5 × 5 to 20 × 20/,
+      'psq of a board too high',
+      'Piskvorky 15x25, 1:1, 0\r\n1,1,0\r\n',
+      /^Line 1: the board is 15 × 25; the page plays on boards from 5 to 20 cells a side/,
     ],
     [
       'psq header garbled',

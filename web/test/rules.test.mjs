@@ -20,6 +20,9 @@ test('each rule decides which rows of five or more win', () => {
     ['caro', 'black', 'oxxxxxxo', 'closed'],
     ['caro', 'black', '|xxxxxo.', 'wins'],
     ['caro', 'black', 'oxxxxx..', 'wins'],
+    ['caro-exact-five', 'black', '.xxxxxx.', 'overline'],
+    ['caro-exact-five', 'white', 'oxxxxxo.', 'closed'],
+    ['caro-exact-five', 'black', '|xxxxxo.', 'wins'],
     ['freestyle', 'black', 'oxxxxxo.', 'wins'],
     ['freestyle', 'black', '.xxxx.x.', 'nothing'],
   ];
@@ -44,7 +47,7 @@ test("the page's five agrees with the package's outcome(), move by move, in rand
     return seed % below;
   };
   const size = 7;
-  for (const rule of ['freestyle', 'exact-five', 'renju', 'caro']) {
+  for (const rule of ['freestyle', 'exact-five', 'renju', 'caro', 'caro-exact-five']) {
     const ends = { won: 0, full: 0 };
     for (let played = 0; played < 100; played++) {
       const game = new Game(emptyStart(size, rule));

@@ -36,6 +36,41 @@ test('a new game by rule and board size, kept with the settings through a reload
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('a new game on any board from 5 × 5 to 20 × 20, square or not, and under caro with exactly five', async () => {
+  const board = await openPage();
+  const sizes = await board.page.$$eval('#size option', (options) => options.map((o) => o.value));
+  assert.deepEqual(
+    sizes.map(Number),
+    [...Array(16).keys()].map((index) => index + 5),
+  );
+  await board.page.select('#rule', 'caro-exact-five');
+  await board.page.select('#size', '7');
+  await board.page.click('#new-game');
+  await board.play(3, 3);
+  const stones = await board.stones();
+  assert.equal(stones.length, 49, 'a 7 × 7 board');
+  assert.equal(stones.filter(Boolean).length, 2, "the move and Orvane's answer");
+  assert.equal(await words(board), 'Caro, exactly five on a 7 × 7 board.');
+
+  await board.page.select('#size', '15');
+  await board.page.select('#board-height', '9');
+  await board.page.click('#new-game');
+  await board.play(7, 4);
+  const oblong = await board.stones();
+  assert.equal(oblong.length, 135, 'a board 15 wide and 9 high');
+  assert.equal(oblong.filter(Boolean).length, 2, "the move and Orvane's answer");
+  assert.equal(await words(board), 'Caro, exactly five on a 15 × 9 board.');
+  const frame = await board.page.$eval('.board-frame', (element) =>
+    element.getBoundingClientRect().toJSON(),
+  );
+  assert.ok(frame.width > 1.4 * frame.height, `drawn wide: ${JSON.stringify(frame)}`);
+  const link = await board.page.$eval('#link', (field) => field.value);
+  assert.match(link, /#size=15x9&rule=caro-exact-five&moves=/);
+  const other = await openPage({ url: link });
+  assert.deepEqual(await other.stones(), oblong, 'its link opens it');
+  assert.deepEqual([...board.errors, ...other.errors], [], 'no console errors');
+});
+
 test("renju: black's forbidden cells show on black's turn, and a forbidden move is refused with its reason", async () => {
   const board = await openPage();
   await board.goTo(`#${RenjuDoubleThree}`);

@@ -123,6 +123,78 @@ test('side lines: a move from an earlier position starts one; switch, promote, d
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
+test('Undo brings back a deleted side line and Redo deletes it again; a deleted library game comes back', async () => {
+  const board = await openPage();
+  await board.play(9, 9);
+  await board.play(8, 11);
+  await board.page.click('#move-list li:nth-child(2) .move');
+  await board.play(12, 12);
+  const sideLine = await board.stones();
+  const step = async (button, stones, why) => {
+    await board.page.click(button);
+    await board.settle();
+    assert.deepEqual(await countStones(board), stones, why);
+  };
+  // Deleted, the board shows the position where the line left the main line.
+  await step('#delete-line', 2, 'deleted');
+  await step('#undo', 4, 'Undo: the line back');
+  assert.deepEqual(await board.stones(), sideLine);
+  await step('#redo', 2, 'Redo: deleted again');
+  await board.page.click('#to-end');
+  assert.equal((await board.stones())[12 + 20 * 12], '', 'the main line is left');
+  await step('#undo', 4, 'Undo: back again');
+  await step('#undo', 2, "Undo: the player's move and Orvane's answer");
+  await step('#redo', 4, 'Redo: both again');
+  assert.deepEqual(await board.stones(), sideLine);
+
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.play(4, 0);
+  await openDrawer(board, 'library');
+  // The side lines' game and the finished one.
+  const kept = () => board.page.$$eval('#library-list li span', (items) => items.length);
+  await board.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+  );
+  await board.page.click('#library-list .delete');
+  await board.page.waitForSelector('#library-restore:not([hidden])');
+  assert.equal(await kept(), 1, 'deleted from the library');
+  await board.page.click('#library-restore');
+  await board.page.waitForFunction(
+    () => document.querySelectorAll('#library-list li').length === 2,
+  );
+  assert.match(
+    await board.page.$eval('#library-list li span', (item) => item.textContent),
+    / · you won · /,
+    'the finished game brought back',
+  );
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test("comments: the player writes one on a move, the list shows it, and SGF keeps it with the strong search's answer", async () => {
+  const board = await openPage();
+  await board.page.select('#level', 'strong');
+  await board.play(9, 9);
+  await board.page.click('#move-list li:nth-child(1) .move');
+  await board.page.type('#move-comment', 'a quiet start');
+  await board.page.keyboard.press('Tab');
+  const comment = () =>
+    board.page.$eval('#move-list li:nth-child(1) .comment', (item) => item.textContent);
+  assert.equal(await comment(), 'a quiet start');
+
+  const downloads = await board.downloads();
+  await openDrawer(board, 'records');
+  await board.page.click('#save-sgf');
+  const saved = await waitForFile(downloads, '.sgf');
+  const text = readFileSync(saved, 'latin1');
+  assert.match(text, /;B\[jj\]C\[a quiet start\]/);
+  assert.match(text, /C\[\d+ms\nOrvane strong, 1 s a move: /, "Orvane's answer in its comment");
+  assert.doesNotMatch(text, /Orvane's candidates:[\n\]]/, 'no empty candidates line');
+  await board.page.click('#new-game');
+  await board.open(saved);
+  assert.equal(await comment(), 'a quiet start', "the record's comment shows");
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
 test('two players share the board, and Orvane plays itself move by move or running', async () => {
   const board = await openPage();
   await board.page.select('#mode', 'twoPlayers');
@@ -153,6 +225,23 @@ test('two players share the board, and Orvane plays itself move by move or runni
   const paused = await countStones(board);
   await new Promise((resolve) => setTimeout(resolve, 1500));
   assert.equal(await countStones(board), paused, 'paused: no more moves');
+  assert.deepEqual(board.errors, [], 'no console errors');
+});
+
+test('Orvane against itself: the status follows its moves, to how the game ended', async () => {
+  const board = await openPage();
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.play(4, 0);
+  await board.page.select('#mode', 'selfPlay');
+  for (const colour of ['black', 'white']) await board.page.select(`#${colour}-level`, '2');
+  await board.page.click('#new-game');
+  await board.page.click('#next-move');
+  await board.settle();
+  assert.equal(await board.status(), 'White to move: "Next move" or "Run" lets Orvane play.');
+  await board.goTo(`#${BlackFiveNext}`);
+  await board.page.click('#next-move');
+  await board.settle();
+  assert.equal(await board.status(), 'Black wins: five in a row.');
   assert.deepEqual(board.errors, [], 'no console errors');
 });
 
