@@ -345,6 +345,7 @@ void Session::answerStrongMove(const TurnRequest& turn) {
     writeError("no empty cell is left");
     return;
   }
+  if (outcome.candidates.count > 0) writeLine(strong::CandidatesMessage(outcome.candidates));
   position_.board.set(outcome.move->x, outcome.move->y, CellState::Own);
   writeLine(MoveReply(*outcome.move));
 }

@@ -114,7 +114,7 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
     if (i == 0) {
       value = -search(depth - 1, -beta, -alpha, ply + 1, other, principal);
     } else {
-      const int reduction = quiet && shape_.reductions
+      const int reduction = quiet && shape_.pruning
                                 ? reduction_(depth, i, principal, order_.history(toMove, cell))
                                 : 0;
       value = -search(depth - 1 - reduction, -alpha - 1, -alpha, ply + 1, other, false);

@@ -35,4 +35,14 @@ std::string LineMessage(const SolverLine& line) {
   return text;
 }
 
+std::string CandidatesMessage(const RootCandidates& candidates) {
+  std::string text = "MESSAGE candidates";
+  for (int i = 0; i < candidates.count; ++i) {
+    const int cell = candidates.cells[i];
+    text += ' ' + std::to_string(cell % BoardSide) + "," + std::to_string(cell / BoardSide) + ":" +
+            std::to_string(candidates.values[i]);
+  }
+  return text;
+}
+
 }  // namespace orvane::strong

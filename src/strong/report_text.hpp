@@ -13,5 +13,9 @@ namespace orvane::strong {
 //   "MESSAGE line x,y x,y ...": the principal or proven line, the move first.
 std::string IterationMessage(const IterationReport& report);
 std::string LineMessage(const SolverLine& line);
+// "MESSAGE candidates x,y:value ...": the root's cells, best first, each with the value it scored
+// in the last finished iteration (after the first, a bound it did not beat). None when a proof
+// decided the move.
+std::string CandidatesMessage(const RootCandidates& candidates);
 
 }  // namespace orvane::strong

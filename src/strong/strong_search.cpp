@@ -227,6 +227,11 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* l
       if (rootMoves.cell(i) == bestMove) rootMoves.setScore(i, Infinite);
     }
     rootMoves.keepBest(rootMoves.size());
+    result.candidates.count = std::min(rootMoves.size(), RootCandidates::Capacity);
+    for (int i = 0; i < result.candidates.count; ++i) {
+      result.candidates.cells[i] = static_cast<std::int16_t>(rootMoves.cell(i));
+      result.candidates.values[i] = i == 0 ? value : rootMoves.score(i);
+    }
     if (isDecided(value) || rootMoves.size() == 1) break;
     if (unsettled && depth > 1) control_.stretchToHardLimit();
     if (!control_.startNextIteration()) break;

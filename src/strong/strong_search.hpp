@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -44,9 +45,19 @@ class IterationListener {
   virtual void iterationFinished(const IterationReport& report) = 0;
 };
 
+// The root's cells after the last finished iteration, best first, each with the value it
+// scored there (for a cell after the first, a bound the cell did not beat): at most Capacity.
+struct RootCandidates {
+  static constexpr int Capacity = 12;
+  std::array<std::int16_t, Capacity> cells{};
+  std::array<int, Capacity> values{};
+  int count = 0;
+};
+
 struct RootResult {
   int move = -1;  // the cell to play, -1 when the board has none
   IterationReport report;
+  RootCandidates candidates;  // none when a proof decided the move
 };
 
 // The strong search of one brain, kept from move to move: the transposition table, the threat

@@ -44,6 +44,7 @@ StrongOutcome PlayStrongTurn(StrongSearch& search, const Board& board, const Str
   }
   outcome.searched = true;
   outcome.report = result.report;
+  outcome.candidates = result.candidates;
   return outcome;
 }
 

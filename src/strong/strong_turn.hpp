@@ -23,9 +23,10 @@ struct StrongRequest {
 };
 
 struct StrongOutcome {
-  std::optional<Move> move;  // none when the board has no empty cell
-  bool searched = false;     // false for the opening move, which needs no search
-  IterationReport report;    // the last finished iteration
+  std::optional<Move> move;   // none when the board has no empty cell
+  bool searched = false;      // false for the opening move, which needs no search
+  IterationReport report;     // the last finished iteration
+  RootCandidates candidates;  // the root's cells after it
 };
 
 // The strong search's one entry point: the centre of an empty board, no move on a full one,

@@ -69,7 +69,7 @@ TEST(StrongEngineTest, WritesEachIterationThenTheMove) {
        {std::pair{"INFO engine strong\n" + game, EngineChoice::Classic},
         std::pair{game, EngineChoice::Strong}}) {
     const std::vector<std::string> replies = Replies(input, engine);
-    ASSERT_EQ(replies.size(), 9u);
+    ASSERT_EQ(replies.size(), 10u);
     EXPECT_EQ(replies[0], "OK");
     EXPECT_EQ(replies[1], "10,10");
     for (int depth = 1; depth <= 3; ++depth) {
@@ -78,9 +78,11 @@ TEST(StrongEngineTest, WritesEachIterationThenTheMove) {
       EXPECT_TRUE(replies[2 * depth].starts_with("MESSAGE depth " + std::to_string(depth) + ","));
       EXPECT_TRUE(IsLine(replies[2 * depth + 1])) << replies[2 * depth + 1];
     }
-    EXPECT_TRUE(Matches(replies[8], "#,#"));
-    // The move played is the one the last line starts with.
-    EXPECT_TRUE(replies[7].starts_with("MESSAGE line " + replies[8]));
+    // The root's cells, best first, each with its value; the move played is the first of them
+    // and the one the last line starts with.
+    EXPECT_TRUE(replies[8].starts_with("MESSAGE candidates " + replies[9] + ":")) << replies[8];
+    EXPECT_TRUE(Matches(replies[9], "#,#"));
+    EXPECT_TRUE(replies[7].starts_with("MESSAGE line " + replies[9]));
   }
 }
 
