@@ -20,7 +20,7 @@ namespace orvane::strong {
 struct SearchShape {
   int quietWidth = tuning::QuietWidth;
   std::uint64_t fourNodes = tuning::NodeFourNodes;
-  bool pruning = true;  // late-move reductions and futility
+  bool pruning = true;  // late-move reductions
 };
 
 // Principal-variation alpha-beta over the strong board. Each node first settles what needs no

@@ -86,8 +86,10 @@ std::uint64_t StrongSearch::threatNodes(const SearchLimits& limits) const {
                                   tuning::RootThreatWinNodesFloor, 4 * tuning::RootThreatWinNodes)
                             : tuning::RootThreatWinNodes;
   // Play at a fixed count of nodes gives the proofs the same share of it as of a turn's time.
-  if (limits.maxNodes != 0)
-    nodes = std::min(nodes, std::max<std::uint64_t>(limits.maxNodes / 10, 1000));
+  if (limits.maxNodes != 0) {
+    nodes =
+        std::min(nodes, std::max<std::uint64_t>(limits.maxNodes * tuning::ProofShare / 100, 1000));
+  }
   return nodes;
 }
 

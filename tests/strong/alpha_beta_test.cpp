@@ -12,7 +12,7 @@
 namespace orvane::strong {
 namespace {
 
-// Nothing cut, nothing reduced, and every search by fours run to its end, so that the result of
+// Nothing cut, reduced or pruned, and every search by fours run to its end, so that the result of
 // a node is a function of its position alone.
 constexpr SearchShape Unlimited{CellCount, 1u << 30, false};
 

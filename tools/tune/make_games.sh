@@ -4,11 +4,13 @@
 # rule's file in tools/match/openings/ with both colours, turned and mirrored by the runner.
 # The games (SGF, with the rule, the size and the result) go to OUT/<rule>.sgf.
 #
-# Usage: tools/tune/make_games.sh ENGINE OUT [NODES] [ROUNDS]
+# Usage: tools/tune/make_games.sh ENGINE OUT [NODES] [ROUNDS] [RULES]
 #   ENGINE  the sparring engine's pbrain program (../shared/tools/rapfi/build.sh builds it)
 #   NODES   the weaker side's nodes a move (default 3000)
 #   ROUNDS  how many times each opening is played with both colours, turned anew each time
 #           (default 2)
+#   RULES   a comma-separated list of freestyle-20, freestyle-15, exact-five-15 and renju-15
+#           (default: all four)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${ORVANE_BUILD:-$root/build}
@@ -18,12 +20,19 @@ engine=$1
 out=$(mkdir -p "$2" && cd "$2" && pwd)
 nodes=${3:-3000}
 rounds=${4:-2}
+rules=${5:-freestyle-20,freestyle-15,exact-five-15,renju-15}
 runner=$build/tools/c-gomoku-cli
 if [ ! -x "$runner" ]; then
   "$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)/build.sh" "$build/tools" >/dev/null
 fi
-for spec in "freestyle-20 0 20" "freestyle-15 0 15" "exact-five-15 1 15" "renju-15 4 15"; do
-  read -r name rule size <<<"$spec"
+for name in ${rules//,/ }; do
+  case $name in
+    freestyle-20) rule=0 size=20 ;;
+    freestyle-15) rule=0 size=15 ;;
+    exact-five-15) rule=1 size=15 ;;
+    renju-15) rule=4 size=15 ;;
+    *) echo "unknown rule $name" >&2; exit 2 ;;
+  esac
   openings=$root/tools/match/openings/$name.txt
   games=$((2 * rounds * $(grep -c . "$openings")))
   rm -f "$out/$name.sgf"
