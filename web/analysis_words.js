@@ -72,13 +72,14 @@ export function figures(answer, milliseconds) {
   return `depth ${answer.depth} · ${nodes} · ${valueFigure(answer)} · ${time}`;
 }
 
-// The time of a search. The strong search's answer gives its last finished depth's time (and,
-// with depthSeconds, that apart and the time spent as its seconds): the time spent is shown, and
+// The time of a search. The strong search's answer gives the time spent as its seconds and its
+// last finished depth's time as depthSeconds (an answer saved before gave only the depth's time):
+// the time spent is shown, as the page measured it when it did (the time its records keep), and
 // the last depth's time apart when it is shorter.
 function timeFigure({ level, seconds, depthSeconds }, milliseconds) {
   if (level !== Strong) return `${seconds} s`;
   const depth = depthSeconds ?? seconds;
-  const spent = depthSeconds !== undefined ? seconds : (milliseconds ?? seconds * 1000) / 1000;
+  const spent = milliseconds !== undefined ? milliseconds / 1000 : seconds;
   if (spent - depth < 0.01) return `${depth.toFixed(2)} s`;
   return `${spent.toFixed(2)} s, its last depth ${depth.toFixed(2)} s`;
 }
