@@ -20,6 +20,24 @@ std::size_t cacheShare(std::size_t memoryBytes) {
   return memoryBytes / 16;
 }
 
+// The cell goes first among the candidates, with its value; the others keep their order.
+void promoteCandidate(RootCandidates& candidates, int cell, int value) {
+  int at = 0;
+  while (at < candidates.count && candidates.cells[at] != cell)
+    ++at;
+  if (at == candidates.count) {
+    // A cell not among them takes the last place, or a new one while there is room.
+    if (candidates.count < RootCandidates::Capacity) ++candidates.count;
+    at = candidates.count - 1;
+  }
+  for (int i = at; i > 0; --i) {
+    candidates.cells[i] = candidates.cells[i - 1];
+    candidates.values[i] = candidates.values[i - 1];
+  }
+  candidates.cells[0] = static_cast<std::int16_t>(cell);
+  candidates.values[0] = value;
+}
+
 // The empty cell, allowed to `side`, nearest the centre of the 20 x 20 grid (a smaller board
 // lies in its top left corner), for a board whose search found no cell to weigh.
 int fallbackCell(StrongBoard& board, Side side) {
@@ -213,6 +231,7 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* l
         result.move = bestMove;
         result.report = {depth, control_.nodes(), alphaBeta_.rootBestValue(), control_.elapsed(),
                          line};
+        promoteCandidate(result.candidates, bestMove, alphaBeta_.rootBestValue());
         if (listener != nullptr) listener->iterationFinished(result.report);
       }
       break;

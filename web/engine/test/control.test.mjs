@@ -132,6 +132,11 @@ test('a strong move reports each depth it finishes and answers with the last; th
     );
     assert.deepEqual({ x, y }, figures.line[0], 'the move starts its line');
     assert.equal(typeof answer.evaluation, 'number', 'an open position has an evaluation');
+    assert.deepEqual(
+      { x: candidates[0].x, y: candidates[0].y, total: candidates[0].total },
+      { x, y, total: answer.evaluation },
+      'the candidates start with the move and its value',
+    );
 
     // The session goes back to the classic search, with its candidates.
     const classic = await brain.move(slow, { level: 8 });
