@@ -70,12 +70,12 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
 
   const std::uint64_t key = keyOf(toMove);
   int tableMove = -1;
-  if (const TableEntry* entry = table_.find(key)) {
-    tableMove = entry->move;
-    if (!principal && entry->depth >= depth) {
-      const int value = fromTable(entry->value, ply);
-      if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && value >= beta) ||
-          (entry->bound == Bound::Upper && value <= alpha)) {
+  if (TableEntry entry; table_.find(key, entry)) {
+    tableMove = entry.move;
+    if (!principal && entry.depth >= depth) {
+      const int value = fromTable(entry.value, ply);
+      if (entry.bound == Bound::Exact || (entry.bound == Bound::Lower && value >= beta) ||
+          (entry.bound == Bound::Upper && value <= alpha)) {
         return value;
       }
     }

@@ -24,9 +24,14 @@ struct TableEntry {
 // entries that share a cache line. Its memory is taken once, when it is made, and never while a
 // search runs. It is taken zeroed from the system, so that the pages are only mapped in as the
 // search first writes them: a large table costs nothing to make.
+//
+// Searches on several threads share it. An entry is two words, what was found and the key
+// mixed with it, each read and written whole; an entry whose words come from two different
+// writes no longer matches its key, and reads as absent.
 class TranspositionTable {
  public:
   static constexpr int BucketSize = 4;
+  static constexpr std::size_t EntryBytes = 16;
 
   // The largest table of a power-of-two count of buckets within `bytes` (one bucket at least).
   explicit TranspositionTable(std::size_t bytes);
@@ -36,13 +41,17 @@ class TranspositionTable {
   // A new turn: entries of earlier turns give way first.
   void startTurn() { ++age_; }
 
-  // The entry of `key`, or nullptr.
-  const TableEntry* find(std::uint64_t key) const;
+  // Whether the table holds `key`; if so, its entry is in `found`.
+  bool find(std::uint64_t key, TableEntry& found) const;
   void store(std::uint64_t key, std::int16_t value, std::int16_t move, int depth, Bound bound);
 
  private:
+  struct Slot {
+    std::uint64_t check;  // the key mixed with the data
+    std::uint64_t data;   // value, move, depth, bound and age
+  };
   struct Bucket {
-    TableEntry entries[BucketSize];
+    Slot slots[BucketSize];
   };
   struct Release {
     void operator()(Bucket* buckets) const { std::free(buckets); }

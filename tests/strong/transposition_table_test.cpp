@@ -29,10 +29,10 @@ TEST(TranspositionTableTest, DecidedValuesKeepTheirDistanceToTheFive) {
   for (const Case& c : cases) {
     const std::uint64_t key = 0x9e3779b97f4a7c15ull * (c.value + 40000);
     table.store(key, static_cast<std::int16_t>(toTable(c.value, c.storedAt)), 12, 4, Bound::Exact);
-    const TableEntry* entry = table.find(key);
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(fromTable(entry->value, c.readAt), c.expected) << c.value;
-    EXPECT_EQ(isDecided(fromTable(entry->value, c.readAt)), isDecided(c.value));
+    TableEntry entry;
+    ASSERT_TRUE(table.find(key, entry));
+    EXPECT_EQ(fromTable(entry.value, c.readAt), c.expected) << c.value;
+    EXPECT_EQ(isDecided(fromTable(entry.value, c.readAt)), isDecided(c.value));
   }
 }
 
@@ -40,26 +40,30 @@ TEST(TranspositionTableTest, DecidedValuesKeepTheirDistanceToTheFive) {
 // shallowest, and after a new turn of one left from the turn before, before a deeper one of its
 // own turn. A position stored again keeps its place, and its move when the new search found none.
 TEST(TranspositionTableTest, ReplacesTheShallowestAndTheOldestFirst) {
-  TranspositionTable table(4 * sizeof(TableEntry));
+  TranspositionTable table(4 * TranspositionTable::EntryBytes);
+  TableEntry entry;
+  auto holds = [&](std::uint64_t key) { return table.find(key, entry); };
   for (int i = 1; i <= 4; ++i)
     table.store(i, 0, static_cast<std::int16_t>(i), 2 + (i * 3) % 5,
                 Bound::Exact);  // depths 5 3 6 4
   table.store(5, 0, 5, 4, Bound::Lower);
-  EXPECT_EQ(table.find(2), nullptr);
+  EXPECT_FALSE(holds(2));
   for (int key : {1, 3, 4, 5})
-    EXPECT_NE(table.find(key), nullptr) << key;
+    EXPECT_TRUE(holds(key)) << key;
 
   table.store(3, 7, -1, 9, Bound::Upper);
-  ASSERT_NE(table.find(3), nullptr);
-  EXPECT_EQ(table.find(3)->move, 3);
-  EXPECT_EQ(table.find(3)->depth, 9);
+  ASSERT_TRUE(holds(3));
+  EXPECT_EQ(entry.move, 3);
+  EXPECT_EQ(entry.depth, 9);
+  EXPECT_EQ(entry.value, 7);
+  EXPECT_EQ(entry.bound, Bound::Upper);
 
   table.startTurn();
   table.store(6, 0, 6, 1, Bound::Exact);  // the turn's first entry: it replaces an old one
   table.store(7, 0, 7, 1, Bound::Exact);
-  EXPECT_NE(table.find(6), nullptr);
-  EXPECT_NE(table.find(7), nullptr);
-  EXPECT_NE(table.find(3), nullptr);  // deep enough to outlast a turn
+  EXPECT_TRUE(holds(6));
+  EXPECT_TRUE(holds(7));
+  EXPECT_TRUE(holds(3));  // deep enough to outlast a turn
 }
 
 }  // namespace
