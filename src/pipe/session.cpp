@@ -142,13 +142,16 @@ bool Session::handleStrongInfo(const InfoCommand& info) {
     }
     return true;
   }
-  if (info.key != "max_memory" && info.key != "max_depth" && info.key != "max_node") return false;
+  if (info.key != "max_memory" && info.key != "max_depth" && info.key != "max_node" &&
+      info.key != "thread_num")
+    return false;
   // Settings of the strong search alone: a value that is not an integer is ignored, as these
   // keys always were.
   if (const std::optional<std::int64_t> value = ParseInteger(info.value)) {
     if (info.key == "max_memory") strongBrain_.setMemory(*value);
     if (info.key == "max_depth") strongBrain_.setMaxDepth(*value);
     if (info.key == "max_node") strongBrain_.setMaxNodes(*value);
+    if (info.key == "thread_num") strongBrain_.setThreads(*value);
   }
   return true;
 }

@@ -25,12 +25,20 @@ void StrongBrain::setMaxNodes(std::int64_t nodes) {
   maxNodes_ = nodes <= 0 ? 0 : static_cast<std::uint64_t>(nodes);
 }
 
+void StrongBrain::setThreads(std::int64_t threads) {
+  const int count =
+      threads <= 0 ? 1
+                   : static_cast<int>(std::min<std::int64_t>(threads, StrongSearch::MaxThreads));
+  if (count != threads_) search_.reset();
+  threads_ = count;
+}
+
 StrongOutcome StrongBrain::play(const Board& board, StrongRequest request, const Clock& clock,
                                 IterationListener* listener) {
   // The turn starts before the tables are made: a manager counts that time too, and under Wine
   // the first move's 64 MB cost a few hundred milliseconds.
   const TurnClock turnClock(clock);
-  if (!search_) search_ = std::make_unique<StrongSearch>(memory_);
+  if (!search_) search_ = std::make_unique<StrongSearch>(memory_, threads_);
   request.maxDepth = maxDepth_ > 0 ? maxDepth_ : DeepestSearch;
   request.maxNodes = maxNodes_;
   return PlayStrongTurn(*search_, board, request, turnClock, listener);

@@ -11,9 +11,10 @@ namespace orvane::strong {
 
 // The strong search as a manager's session keeps it: the memory it may take (INFO max_memory,
 // else the default its program gives: 64 MB, or less where memory is scarce), a fixed
-// depth or count of nodes for play at a fixed effort (INFO max_depth, max_node), and the search
-// itself, made at the first move that needs it and made again only when the memory changes. What it
-// learnt stays from game to game: its tables tell positions of different rules apart.
+// depth or count of nodes for play at a fixed effort (INFO max_depth, max_node), how many threads
+// search (INFO thread_num), and the search itself, made at the first move that needs it and made
+// again only when the memory changes. What it learnt stays from game to game: its tables tell
+// positions of different rules apart.
 class StrongBrain {
  public:
   static constexpr std::size_t DefaultMemory = std::size_t{64} << 20;
@@ -26,6 +27,9 @@ class StrongBrain {
   // 0 or less: no fixed depth or count.
   void setMaxDepth(std::int64_t plies);
   void setMaxNodes(std::int64_t nodes);
+  // How many threads search together (INFO thread_num), 1 to StrongSearch::MaxThreads; 0 or
+  // less: one.
+  void setThreads(std::int64_t threads);
 
   // `request` carries the game and the times; its fixed depth and count are this brain's.
   StrongOutcome play(const Board& board, StrongRequest request, const Clock& clock,
@@ -36,6 +40,7 @@ class StrongBrain {
   std::size_t memory_;
   int maxDepth_ = 0;
   std::uint64_t maxNodes_ = 0;
+  int threads_ = 1;
   std::unique_ptr<StrongSearch> search_;
 };
 

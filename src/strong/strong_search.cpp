@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
 
 #include "strong/evaluation.hpp"
 #include "strong/move_picker.hpp"
@@ -57,13 +59,15 @@ int fallbackCell(StrongBoard& board, Side side) {
 
 }  // namespace
 
-StrongSearch::StrongSearch(std::size_t memoryBytes)
+StrongSearch::StrongSearch(std::size_t memoryBytes, int threads)
     : table_(tableShare(memoryBytes)),
       cache_(cacheShare(memoryBytes)),
       board_(Board{}, RuleLines(GameRule::Freestyle, true)),
       solver_(board_, control_, cache_),
       alphaBeta_(board_, table_, order_, solver_, control_) {
   order_.clear();
+  for (int i = 1; i < std::clamp(threads, 1, MaxThreads); ++i)
+    helpers_.push_back(std::make_unique<HelperSearch>(table_, cacheShare(memoryBytes) / 4));
 }
 
 void StrongSearch::forget() {
@@ -80,7 +84,7 @@ RootResult StrongSearch::run(const Board& board, const RuleLines& codes, const S
   order_.startTurn();
   // The threat solver's cache holds failures for a given board only while its stones stay: a
   // new turn keeps them, since trial stones are always taken back.
-  return proveOrDeepen(limits, listener);
+  return proveOrDeepen(limits, clock, listener);
 }
 
 RootResult StrongSearch::decided(int move, int value, const SolverLine& line,
@@ -111,7 +115,8 @@ std::uint64_t StrongSearch::threatNodes(const SearchLimits& limits) const {
   return nodes;
 }
 
-RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationListener* listener) {
+RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, const TurnClock& clock,
+                                       IterationListener* listener) {
   const Side own = Side::Own;
   const Side other = Side::Opponent;
   SolverLine line;
@@ -163,7 +168,25 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, IterationList
     if (move >= 0) line.push(move);
     return decided(move, Evaluate(board_, own), line, listener);
   }
-  return deepen(limits, listener);
+  return helpers_.empty() ? deepen(limits, listener) : deepenWithHelpers(limits, clock, listener);
+}
+
+RootResult StrongSearch::deepenWithHelpers(const SearchLimits& limits, const TurnClock& clock,
+                                           IterationListener* listener) {
+  // The helpers start from the root as it is now, half of them a ply deeper than the main
+  // search, so that the threads spread over the depths; they stop when the main search ends.
+  std::atomic<bool> stop{false};
+  std::array<std::thread, MaxThreads> threads;
+  for (std::size_t i = 0; i < helpers_.size(); ++i) {
+    helpers_[i]->prepare(board_, alphaBeta_.rootMoves());
+    threads[i] = std::thread(
+        [&, i] { helpers_[i]->run(1 + static_cast<int>(i % 2), limits.maxDepth, clock, stop); });
+  }
+  const RootResult result = deepen(limits, listener);
+  stop.store(true, std::memory_order_relaxed);
+  for (std::size_t i = 0; i < helpers_.size(); ++i)
+    threads[i].join();
+  return result;
 }
 
 void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {

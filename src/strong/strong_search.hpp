@@ -3,10 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "patterns/board.hpp"
 #include "patterns/rule_lines.hpp"
 #include "strong/alpha_beta.hpp"
+#include "strong/helper_search.hpp"
 #include "strong/move_order.hpp"
 #include "strong/solver_cache.hpp"
 #include "strong/solver_line.hpp"
@@ -66,8 +69,11 @@ struct RootResult {
 // fours and threes), then deepens the alpha-beta search one ply at a time while the budget lasts.
 class StrongSearch {
  public:
-  // `memoryBytes`: what the tables may take together.
-  explicit StrongSearch(std::size_t memoryBytes);
+  static constexpr int MaxThreads = 16;
+
+  // `memoryBytes`: what the tables may take together. `threads`: how many threads search
+  // together over the one transposition table, 1 to MaxThreads (lazy SMP).
+  explicit StrongSearch(std::size_t memoryBytes, int threads = 1);
 
   RootResult run(const Board& board, const RuleLines& codes, const SearchLimits& limits,
                  const TurnClock& clock, IterationListener* listener);
@@ -75,8 +81,11 @@ class StrongSearch {
   void forget();
 
  private:
-  RootResult proveOrDeepen(const SearchLimits& limits, IterationListener* listener);
+  RootResult proveOrDeepen(const SearchLimits& limits, const TurnClock& clock,
+                           IterationListener* listener);
   RootResult deepen(const SearchLimits& limits, IterationListener* listener);
+  RootResult deepenWithHelpers(const SearchLimits& limits, const TurnClock& clock,
+                               IterationListener* listener);
   RootResult decided(int move, int value, const SolverLine& line, IterationListener* listener);
   void keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget);
   std::uint64_t threatNodes(const SearchLimits& limits) const;
@@ -88,6 +97,7 @@ class StrongSearch {
   TurnControl control_;
   ThreatSolver solver_;
   AlphaBeta alphaBeta_;
+  std::vector<std::unique_ptr<HelperSearch>> helpers_;
 };
 
 }  // namespace orvane::strong

@@ -1,6 +1,5 @@
 #include "strong/transposition_table.hpp"
 
-#include <atomic>
 #include <bit>
 #include <cstring>
 #include <new>
@@ -29,12 +28,13 @@ TableEntry unpack(std::uint64_t key, std::uint64_t data) {
   return entry;
 }
 
-// Each word is read and written whole, so that threads sharing the table never see half a word.
-std::uint64_t load(std::uint64_t& word) {
-  return std::atomic_ref<std::uint64_t>(word).load(std::memory_order_relaxed);
+// Each word is read and written whole, so that threads sharing the table never see half a word
+// (the compilers' atomic built-ins: the WebAssembly build's library has no std::atomic_ref).
+std::uint64_t load(const std::uint64_t& word) {
+  return __atomic_load_n(&word, __ATOMIC_RELAXED);
 }
 void save(std::uint64_t& word, std::uint64_t value) {
-  std::atomic_ref<std::uint64_t>(word).store(value, std::memory_order_relaxed);
+  __atomic_store_n(&word, value, __ATOMIC_RELAXED);
 }
 
 }  // namespace

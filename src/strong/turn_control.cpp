@@ -16,6 +16,12 @@ void TurnControl::start(const TurnClock& clock, const TurnBudget& budget, std::u
   stopped_ = false;
   phaseOver_ = false;
   stretched_ = false;
+  followed_ = nullptr;
+}
+
+void TurnControl::follow(const TurnClock& clock, const std::atomic<bool>& stop) {
+  start(clock, TurnBudget{}, 0);
+  followed_ = &stop;
 }
 
 void TurnControl::enter(TurnPhase phase) {
@@ -50,6 +56,10 @@ bool TurnControl::startNextIteration() const {
 }
 
 void TurnControl::check() {
+  if (followed_ != nullptr) {
+    stopped_ = followed_->load(std::memory_order_relaxed);
+    return;
+  }
   const std::int32_t now = elapsed();
   if ((nodeLimit_ != 0 && nodes_ >= nodeLimit_) || (stopLimit_ >= 0 && now >= stopLimit_))
     stopped_ = true;

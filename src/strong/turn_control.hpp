@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "strong/time_plan.hpp"
@@ -23,6 +24,8 @@ enum class TurnPhase : std::uint8_t { OwnProof, Defence, Deepening };
 class TurnControl {
  public:
   void start(const TurnClock& clock, const TurnBudget& budget, std::uint64_t nodeLimit);
+  // A helper thread's search stops when `stop` is set, and by nothing else.
+  void follow(const TurnClock& clock, const std::atomic<bool>& stop);
 
   void enter(TurnPhase phase);
   // The phase has reached its end (or the search has stopped).
@@ -53,6 +56,7 @@ class TurnControl {
   bool stopped_ = false;
   bool phaseOver_ = false;
   bool stretched_ = false;
+  const std::atomic<bool>* followed_ = nullptr;
 };
 
 }  // namespace orvane::strong

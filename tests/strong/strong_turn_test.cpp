@@ -196,5 +196,37 @@ TEST(StrongTurnTest, WinsAPositionTheClassicSearchCallsWon) {
   FAIL() << "no five in 20 moves";
 }
 
+// Helper threads search beside the main one over the shared table and stop when it ends: on every
+// tenth bundled position, two and four threads answer an empty cell at a fixed depth, and a proven
+// win is played and reported as with one thread.
+TEST(StrongTurnTest, HelperThreadsStopWithTheMainSearch) {
+  const auto directories = testing::BenchPositionDirectories(ORVANE_BENCH_POSITIONS_DIR);
+  for (const int threads : {2, 4}) {
+    StrongSearch search(1 << 22, threads);
+    for (std::size_t i = 0; i < directories.size(); i += 10) {
+      const auto& directory = directories[i];
+      const Board board = testing::ReadBenchBoard(directory);
+      testing::FakeClock clock;
+      StrongRequest request;
+      request.times = {0, -1};
+      request.maxDepth = 4;
+      const StrongOutcome outcome =
+          PlayStrongTurn(search, board, request, TurnClock(clock), nullptr);
+      ASSERT_TRUE(outcome.move) << directory;
+      EXPECT_EQ(board.at(outcome.move->x, outcome.move->y), CellState::Empty) << directory;
+    }
+    const Board won = BoardFromRows(
+        {"", "", "", "", "", "", "", "", "", "", "....OXXX", "........X", "........X"});
+    testing::FakeClock clock;
+    StrongRequest request;
+    request.times = {0, -1};
+    request.maxDepth = 4;
+    const StrongOutcome outcome = PlayStrongTurn(search, won, request, TurnClock(clock), nullptr);
+    ASSERT_TRUE(outcome.move);
+    EXPECT_EQ(*outcome.move, (Move{8, 10}));
+    EXPECT_EQ(outcome.report.value, winWithFiveAt(5));
+  }
+}
+
 }  // namespace
 }  // namespace orvane::strong
