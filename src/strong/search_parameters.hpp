@@ -77,7 +77,7 @@ inline constexpr std::int32_t ProofShare = 10;
 inline constexpr std::int32_t DefenceShare = 35;
 // A new iteration starts while less than this share of the aim has passed; a running one stops
 // at the aim, or at the hard limit when the move is hard.
-inline constexpr std::int32_t NextIterationShare = 60;
+inline constexpr std::int32_t NextIterationShare = 75;
 // A root value that fell by this much from one iteration to the next makes the move a hard one.
 inline constexpr int ValueDrop = 30;
 

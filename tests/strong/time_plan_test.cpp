@@ -35,7 +35,7 @@ TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
 }
 
 // A clock read at a set time: the control's phases and iterations against their shares of the
-// aim (10 %, 35 % and 60 %), and the stop at the aim or, for a hard move, at the hard limit.
+// aim (10 %, 35 % and 75 %), and the stop at the aim or, for a hard move, at the hard limit.
 TEST(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
   std::int32_t now = 0;
   testing::FakeClock clock;
@@ -61,9 +61,9 @@ TEST(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
   EXPECT_TRUE(control.phaseOver());
   control.enter(TurnPhase::Deepening);
   EXPECT_FALSE(control.phaseOver());
-  now = 599;
+  now = 749;
   EXPECT_TRUE(control.startNextIteration());
-  now = 600;
+  now = 750;
   EXPECT_FALSE(control.startNextIteration());
   now = 1000;
   nodesUntilCheck();
@@ -79,7 +79,7 @@ TEST(TurnControlTest, AHardMoveGoesOnToTheHardLimit) {
   control.start(turnClock, TurnBudget{1000, 2000}, 0);
   control.enter(TurnPhase::Deepening);
   control.stretchToHardLimit();
-  now = 1199;
+  now = 1499;
   EXPECT_TRUE(control.startNextIteration());
   now = 1999;
   for (int i = 0; i < 128; ++i)
