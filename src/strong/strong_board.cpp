@@ -1,5 +1,6 @@
 #include "strong/strong_board.hpp"
 
+#include "strong/learnt_weights.hpp"
 #include "strong/zobrist.hpp"
 
 namespace orvane::strong {

@@ -60,28 +60,23 @@ int fallbackCell(StrongBoard& board, Side side) {
 }  // namespace
 
 StrongSearch::StrongSearch(std::size_t memoryBytes, int threads)
-    : table_(tableShare(memoryBytes)),
-      cache_(cacheShare(memoryBytes)),
-      board_(Board{}, RuleLines(GameRule::Freestyle, true)),
-      solver_(board_, control_, cache_),
-      alphaBeta_(board_, table_, order_, solver_, control_) {
-  order_.clear();
+    : table_(tableShare(memoryBytes)), main_(table_, cacheShare(memoryBytes)) {
   for (int i = 1; i < std::clamp(threads, 1, MaxThreads); ++i)
-    helpers_.push_back(std::make_unique<HelperSearch>(table_, cacheShare(memoryBytes) / 4));
+    helpers_.push_back(std::make_unique<SearchThread>(table_, cacheShare(memoryBytes) / 4));
 }
 
 void StrongSearch::forget() {
   table_.clear();
-  cache_.clear();
-  order_.clear();
+  main_.cache.clear();
+  main_.order.clear();
 }
 
 RootResult StrongSearch::run(const Board& board, const RuleLines& codes, const SearchLimits& limits,
                              const TurnClock& clock, IterationListener* listener) {
-  board_ = StrongBoard(board, codes);
-  control_.start(clock, limits.budget, limits.maxNodes);
+  main_.board = StrongBoard(board, codes);
+  main_.control.start(clock, limits.budget, limits.maxNodes);
   table_.startTurn();
-  order_.startTurn();
+  main_.order.startTurn();
   // The threat solver's cache holds failures for a given board only while its stones stay: a
   // new turn keeps them, since trial stones are always taken back.
   return proveOrDeepen(limits, clock, listener);
@@ -92,9 +87,9 @@ RootResult StrongSearch::decided(int move, int value, const SolverLine& line,
   RootResult result;
   result.move = move;
   result.report.depth = std::max(1, line.length);
-  result.report.nodes = control_.nodes();
+  result.report.nodes = main_.control.nodes();
   result.report.value = value;
-  result.report.elapsed = control_.elapsed();
+  result.report.elapsed = main_.control.elapsed();
   result.report.line = line;
   if (listener != nullptr) listener->iterationFinished(result.report);
   return result;
@@ -120,16 +115,16 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, const TurnClo
   const Side own = Side::Own;
   const Side other = Side::Opponent;
   SolverLine line;
-  if (const int five = FiveCell(board_, own); five >= 0) {
+  if (const int five = FiveCell(main_.board, own); five >= 0) {
     line.push(five);
     return decided(five, winWithFiveAt(1), line, listener);
   }
-  const CellBits& otherFives = board_.cellsWith(other, Threat::Five);
+  const CellBits& otherFives = main_.board.cellsWith(other, Threat::Five);
   const int block = otherFives.first();
   const std::uint64_t proofNodes = threatNodes(limits);
   if (block >= 0) {
-    if (otherFives.count() > 1 || board_.isForbidden(own, block)) {
-      const int move = board_.isForbidden(own, block) ? fallbackCell(board_, own) : block;
+    if (otherFives.count() > 1 || main_.board.isForbidden(own, block)) {
+      const int move = main_.board.isForbidden(own, block) ? fallbackCell(main_.board, own) : block;
       line.push(move);
       otherFives.forEach([&](int five) {
         if (line.length == 1 && five != move) line.push(five);
@@ -137,36 +132,37 @@ RootResult StrongSearch::proveOrDeepen(const SearchLimits& limits, const TurnClo
       return decided(move, lossWithFiveAt(2), line, listener);
     }
   } else {
-    if (const int winning = WinningFourCell(board_, own); winning >= 0) {
+    if (const int winning = WinningFourCell(main_.board, own); winning >= 0) {
       line.push(winning);
       return decided(winning, winWithFiveAt(3), line, listener);
     }
     if (const int moves =
-            solver_.shortestFourWin(own, tuning::RootFourWinMoves, tuning::RootFourWinNodes)) {
-      return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
-                     listener);
+            main_.solver.shortestFourWin(own, tuning::RootFourWinMoves, tuning::RootFourWinNodes)) {
+      return decided(main_.solver.line().cells[0], winWithFiveAt(2 * moves - 1),
+                     main_.solver.line(), listener);
     }
-    control_.enter(TurnPhase::OwnProof);
-    if (const int moves = solver_.shortestThreatWin(own, tuning::RootThreatWinMoves, proofNodes)) {
-      return decided(solver_.line().cells[0], winWithFiveAt(2 * moves - 1), solver_.line(),
-                     listener);
+    main_.control.enter(TurnPhase::OwnProof);
+    if (const int moves =
+            main_.solver.shortestThreatWin(own, tuning::RootThreatWinMoves, proofNodes)) {
+      return decided(main_.solver.line().cells[0], winWithFiveAt(2 * moves - 1),
+                     main_.solver.line(), listener);
     }
   }
-  MoveList& rootMoves = alphaBeta_.rootMoves();
-  const MoveStage stage = PickMoves(board_, solver_, own, rootMoves);
+  MoveList& rootMoves = main_.alphaBeta.rootMoves();
+  const MoveStage stage = PickMoves(main_.board, main_.solver, own, rootMoves);
   for (int i = 0; i < rootMoves.size(); ++i)
-    rootMoves.setScore(i, CellOrder(board_, own, rootMoves.cell(i)));
-  control_.enter(TurnPhase::Defence);
+    rootMoves.setScore(i, CellOrder(main_.board, own, rootMoves.cell(i)));
+  main_.control.enter(TurnPhase::Defence);
   if (stage != MoveStage::BlockFive &&
-      solver_.shortestThreatWin(other, tuning::RootThreatWinMoves, proofNodes) > 0)
+      main_.solver.shortestThreatWin(other, tuning::RootThreatWinMoves, proofNodes) > 0)
     keepDefences(rootMoves, 5 * proofNodes / 2);
-  control_.enter(TurnPhase::Deepening);
+  main_.control.enter(TurnPhase::Deepening);
   // Every answer to a threat stays; only a quiet root is cut to its strongest cells.
   rootMoves.keepBest(stage == MoveStage::Quiet ? tuning::RootWidth : rootMoves.size());
   if (rootMoves.empty()) {
-    const int move = fallbackCell(board_, own);
+    const int move = fallbackCell(main_.board, own);
     if (move >= 0) line.push(move);
-    return decided(move, Evaluate(board_, own), line, listener);
+    return decided(move, Evaluate(main_.board, own), line, listener);
   }
   return helpers_.empty() ? deepen(limits, listener) : deepenWithHelpers(limits, clock, listener);
 }
@@ -178,7 +174,7 @@ RootResult StrongSearch::deepenWithHelpers(const SearchLimits& limits, const Tur
   std::atomic<bool> stop{false};
   std::array<std::thread, MaxThreads> threads;
   for (std::size_t i = 0; i < helpers_.size(); ++i) {
-    helpers_[i]->prepare(board_, alphaBeta_.rootMoves());
+    helpers_[i]->prepare(main_.board, main_.alphaBeta.rootMoves());
     threads[i] = std::thread(
         [&, i] { helpers_[i]->run(1 + static_cast<int>(i % 2), limits.maxDepth, clock, stop); });
   }
@@ -195,29 +191,29 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
   // after which the other side still wins are dropped. The moves whose test ran out of nodes
   // come after those that were proven to stop it; when no move stops it, every move stays, and
   // the search picks the longest defence.
-  const SolverLine threat = solver_.line();
+  const SolverLine threat = main_.solver.line();
   MoveList tried;
   for (int i = 0; i < threat.length; ++i) {
     const int cell = threat.cells[i];
-    if (board_.isEmpty(cell) && !board_.isForbidden(Side::Own, cell)) tried.add(cell);
+    if (main_.board.isEmpty(cell) && !main_.board.isForbidden(Side::Own, cell)) tried.add(cell);
   }
   rootMoves.keepBest(tuning::RootWidth);
   for (int i = 0; i < rootMoves.size(); ++i)
     tried.add(rootMoves.cell(i));
-  const std::uint64_t start = control_.nodes();
+  const std::uint64_t start = main_.control.nodes();
   MoveList proven;
   MoveList open;
-  for (int i = 0; i < tried.size() && !control_.phaseOver(); ++i) {
-    const std::uint64_t spent = control_.nodes() - start;
+  for (int i = 0; i < tried.size() && !main_.control.phaseOver(); ++i) {
+    const std::uint64_t spent = main_.control.nodes() - start;
     const std::uint64_t left = nodeBudget > spent ? nodeBudget - spent : 0;
     const std::uint64_t share = std::max<std::uint64_t>(left / (tried.size() - i), 1000);
     const int cell = tried.cell(i);
-    board_.play(cell, Side::Own);
+    main_.board.play(cell, Side::Own);
     const bool stillWins =
-        solver_.shortestThreatWin(Side::Opponent, tuning::RootThreatWinMoves, share) > 0;
-    const bool complete = solver_.lastSearchComplete();
-    board_.undo(cell);
-    const int order = CellOrder(board_, Side::Own, cell);
+        main_.solver.shortestThreatWin(Side::Opponent, tuning::RootThreatWinMoves, share) > 0;
+    const bool complete = main_.solver.lastSearchComplete();
+    main_.board.undo(cell);
+    const int order = CellOrder(main_.board, Side::Own, cell);
     if (!stillWins) (complete ? proven : open).push(cell, order);
   }
   if (!proven.empty()) {
@@ -230,21 +226,21 @@ void StrongSearch::keepDefences(MoveList& rootMoves, std::uint64_t nodeBudget) {
     for (int i = 0; i < threat.length; ++i) {
       if (threat.cells[i] == cell) return false;
     }
-    return !makesFour(board_.threat(Side::Own, cell));
+    return !makesFour(main_.board.threat(Side::Own, cell));
   });
   if (!open.empty()) rootMoves = open;
 }
 
 RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* listener) {
   const Side own = Side::Own;
-  MoveList& rootMoves = alphaBeta_.rootMoves();
+  MoveList& rootMoves = main_.alphaBeta.rootMoves();
   RootResult result;
   result.move = rootMoves.cell(0);
   int previousValue = 0;
   for (int depth = 1; depth <= limits.maxDepth; ++depth) {
-    const int value = alphaBeta_.search(depth, -Infinite, Infinite, 0, own, true);
-    const int bestMove = alphaBeta_.rootBestMove();
-    if (control_.stopped()) {
+    const int value = main_.alphaBeta.search(depth, -Infinite, Infinite, 0, own, true);
+    const int bestMove = main_.alphaBeta.rootBestMove();
+    if (main_.control.stopped()) {
       // A cut-short iteration whose best finished cell beats the move of the last one: its
       // value is exact, since a cell that beats the first is searched again with the full
       // window, and it is reported like a finished iteration.
@@ -252,9 +248,9 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* l
         SolverLine line;
         line.push(bestMove);
         result.move = bestMove;
-        result.report = {depth, control_.nodes(), alphaBeta_.rootBestValue(), control_.elapsed(),
-                         line};
-        promoteCandidate(result.candidates, bestMove, alphaBeta_.rootBestValue());
+        result.report = {depth, main_.control.nodes(), main_.alphaBeta.rootBestValue(),
+                         main_.control.elapsed(), line};
+        promoteCandidate(result.candidates, bestMove, main_.alphaBeta.rootBestValue());
         if (listener != nullptr) listener->iterationFinished(result.report);
       }
       break;
@@ -262,8 +258,8 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* l
     if (bestMove < 0) break;
     const bool unsettled = bestMove != result.move || value < previousValue - tuning::ValueDrop;
     result.move = bestMove;
-    result.report = {depth, control_.nodes(), value, control_.elapsed(),
-                     alphaBeta_.principalLine()};
+    result.report = {depth, main_.control.nodes(), value, main_.control.elapsed(),
+                     main_.alphaBeta.principalLine()};
     if (listener != nullptr) listener->iterationFinished(result.report);
     previousValue = value;
     // The best move first, the others by what they scored.
@@ -277,8 +273,8 @@ RootResult StrongSearch::deepen(const SearchLimits& limits, IterationListener* l
       result.candidates.values[i] = i == 0 ? value : rootMoves.score(i);
     }
     if (isDecided(value) || rootMoves.size() == 1) break;
-    if (unsettled && depth > 1) control_.stretchToHardLimit();
-    if (!control_.startNextIteration()) break;
+    if (unsettled && depth > 1) main_.control.stretchToHardLimit();
+    if (!main_.control.startNextIteration()) break;
   }
   return result;
 }

@@ -9,8 +9,8 @@
 #include "patterns/board.hpp"
 #include "patterns/rule_lines.hpp"
 #include "strong/alpha_beta.hpp"
-#include "strong/helper_search.hpp"
 #include "strong/move_order.hpp"
+#include "strong/search_thread.hpp"
 #include "strong/solver_cache.hpp"
 #include "strong/solver_line.hpp"
 #include "strong/strong_board.hpp"
@@ -91,13 +91,8 @@ class StrongSearch {
   std::uint64_t threatNodes(const SearchLimits& limits) const;
 
   TranspositionTable table_;
-  SolverCache cache_;
-  MoveOrder order_;
-  StrongBoard board_;
-  TurnControl control_;
-  ThreatSolver solver_;
-  AlphaBeta alphaBeta_;
-  std::vector<std::unique_ptr<HelperSearch>> helpers_;
+  SearchThread main_;
+  std::vector<std::unique_ptr<SearchThread>> helpers_;
 };
 
 }  // namespace orvane::strong

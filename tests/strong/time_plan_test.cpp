@@ -34,19 +34,34 @@ TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
   }
 }
 
-// A clock read at a set time: the control's phases and iterations against their shares of the
-// aim (10 %, 35 % and 75 %), and the stop at the aim or, for a hard move, at the hard limit.
-TEST(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
-  std::int32_t now = 0;
-  testing::FakeClock clock;
-  clock.localAtReading = [&](int) { return TimeOfDay{13, 5, now / 1000, now % 1000}; };
-  const TurnClock turnClock(clock);
-  TurnControl control;
-  control.start(turnClock, TurnBudget{1000, 2000}, 0);
-  auto nodesUntilCheck = [&] {
+// A turn's control on a clock that reads `now` milliseconds into the turn, with an aim of 1 s and
+// a hard limit of 2 s.
+class TurnControlTest : public ::testing::Test {
+ protected:
+  TurnControlTest() { control.start(turnClock_, TurnBudget{1000, 2000}, 0); }
+  // Counts the nodes after which the control reads the clock.
+  void nodesUntilCheck() {
     for (int i = 0; i < 128; ++i)
       control.countNode();
-  };
+  }
+
+  std::int32_t now = 0;
+
+ private:
+  testing::FakeClock clock_ = [this] {
+    testing::FakeClock clock;
+    clock.localAtReading = [this](int) { return TimeOfDay{13, 5, now / 1000, now % 1000}; };
+    return clock;
+  }();
+  TurnClock turnClock_{clock_};
+
+ protected:
+  TurnControl control;
+};
+
+// The control's phases and iterations against their shares of the aim (10 %, 35 % and 75 %),
+// and the stop at the aim.
+TEST_F(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
   control.enter(TurnPhase::OwnProof);
   now = 99;
   nodesUntilCheck();
@@ -70,24 +85,17 @@ TEST(TurnControlTest, EndsEachPhaseAtItsShareOfTheAim) {
   EXPECT_TRUE(control.stopped());
 }
 
-TEST(TurnControlTest, AHardMoveGoesOnToTheHardLimit) {
-  std::int32_t now = 0;
-  testing::FakeClock clock;
-  clock.localAtReading = [&](int) { return TimeOfDay{13, 5, now / 1000, now % 1000}; };
-  const TurnClock turnClock(clock);
-  TurnControl control;
-  control.start(turnClock, TurnBudget{1000, 2000}, 0);
+// A hard move's deepening goes on to the hard limit.
+TEST_F(TurnControlTest, AHardMoveGoesOnToTheHardLimit) {
   control.enter(TurnPhase::Deepening);
   control.stretchToHardLimit();
   now = 1499;
   EXPECT_TRUE(control.startNextIteration());
   now = 1999;
-  for (int i = 0; i < 128; ++i)
-    control.countNode();
+  nodesUntilCheck();
   EXPECT_FALSE(control.stopped());
   now = 2000;
-  for (int i = 0; i < 128; ++i)
-    control.countNode();
+  nodesUntilCheck();
   EXPECT_TRUE(control.stopped());
 }
 

@@ -5,9 +5,9 @@
 // logistic model of the result, sigmoid(value / Scale), is fitted to them by gradient descent
 // (Adam, full batch, least squares as in Texel tuning, held near the values in use); a tenth
 // of the games is kept apart to check that the fit generalises. The learnt values of every rule
-// are printed as the header src/strong/evaluation_weights.hpp.
+// are printed as the header src/strong/learnt_weights.hpp.
 //
-// Usage: orvane_tune_evaluation GAMES.sgf... > src/strong/evaluation_weights.hpp
+// Usage: orvane_tune_evaluation GAMES.sgf... > src/strong/learnt_weights.hpp
 // Each file may hold many games, as the match runner writes them (RU[0|1|4], SZ[n], RE[B+..],
 // RE[W+..] or a draw), which tools/tune/make_games.sh plays.
 #include <array>
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "strong/evaluation_weights.hpp"
+#include "strong/learnt_weights.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_cells.hpp"
 
@@ -223,44 +223,42 @@ std::string List(const std::array<std::int16_t, N>& values) {
   return text + "}";
 }
 
-void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights) {
+// `own`: the rules learnt from games of their own; caro and caro with exactly five otherwise
+// take the values of freestyle and of exactly five.
+void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights,
+                 const std::array<bool, RuleCount>& own) {
   static const char* const Names[RuleCount] = {"Freestyle", "ExactFive", "Renju", "Caro",
                                                "CaroExactFive"};
   std::cout << R"(#pragma once
 
 #include <array>
-#include <cstdint>
+
+#include "strong/evaluation_weights.hpp"
 
 // Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values the
 // strong search's static evaluation counts, for each rule, learnt from the results of games.
 
 namespace orvane::strong {
 
-// For one rule: what each line shape that an empty cell takes part in is worth, and what each
-// threat that a stone there makes adds, to the side to move (mover) and to the other (waiting);
-// and what a side gains by having one cell at least of each threat. Indexed by LineShape and by
-// Threat.
-struct EvaluationWeights {
-  std::array<std::int16_t, 12> moverShape;
-  std::array<std::int16_t, 12> waitingShape;
-  std::array<std::int16_t, 8> moverThreat;
-  std::array<std::int16_t, 8> waitingThreat;
-  std::array<std::int16_t, 8> moverHas;
-  std::array<std::int16_t, 8> waitingHas;
-};
-
-// Indexed by GameRule.
-inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{{
 )";
+  std::string table;
   for (int rule = 0; rule < RuleCount; ++rule) {
+    const bool caro = rule == static_cast<int>(GameRule::Caro) ||
+                      rule == static_cast<int>(GameRule::CaroExactFive);
+    const int source = caro && !own[rule] ? rule - static_cast<int>(GameRule::Caro) : rule;
+    table += std::string(rule == 0 ? "" : ", ") + Names[source] + "Weights";
+    if (source != rule) continue;
     const EvaluationWeights& w = weights[rule];
-    std::cout << "    // " << Names[rule] << "\n    EvaluationWeights{" << List(w.moverShape)
-              << ",\n                      " << List(w.waitingShape) << ",\n                      "
-              << List(w.moverThreat) << ",\n                      " << List(w.waitingThreat)
-              << ",\n                      " << List(w.moverHas) << ",\n                      "
-              << List(w.waitingHas) << "},\n";
+    std::cout << "inline constexpr EvaluationWeights " << Names[rule] << "Weights{"
+              << List(w.moverShape) << ", " << List(w.waitingShape) << ", " << List(w.moverThreat)
+              << ", " << List(w.waitingThreat) << ", " << List(w.moverHas) << ", "
+              << List(w.waitingHas) << "};\n";
   }
-  std::cout << "}};\n\n}  // namespace orvane::strong\n";
+  std::cout
+      << "\n// Indexed by GameRule. Caro, and caro with exactly five, play with the values of "
+         "freestyle and of\n// exactly five until games of their own are learnt from.\n"
+         "inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{"
+      << table << "};\n\n}  // namespace orvane::strong\n";
 }
 
 }  // namespace
@@ -288,13 +286,9 @@ int main(int argc, char** argv) {
                  Loss(checking[rule], w));
     learnt[rule] = ToWeights(w);
   }
-  // Caro plays like freestyle, and caro with exactly five like exactly five, until games of
-  // their own are tuned on.
-  if (training[static_cast<int>(GameRule::Caro)].empty())
-    learnt[static_cast<int>(GameRule::Caro)] = learnt[static_cast<int>(GameRule::Freestyle)];
-  if (training[static_cast<int>(GameRule::CaroExactFive)].empty())
-    learnt[static_cast<int>(GameRule::CaroExactFive)] =
-        learnt[static_cast<int>(GameRule::ExactFive)];
-  PrintHeader(learnt);
+  std::array<bool, RuleCount> own{};
+  for (int rule = 0; rule < RuleCount; ++rule)
+    own[rule] = !training[rule].empty();
+  PrintHeader(learnt, own);
   return 0;
 }
