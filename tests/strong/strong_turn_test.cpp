@@ -11,6 +11,7 @@
 #include "support/bench_positions.hpp"
 #include "support/board_text.hpp"
 #include "support/fake_clock.hpp"
+#include "support/winning_shape.hpp"
 
 namespace orvane::strong {
 namespace {
@@ -129,25 +130,6 @@ TEST(StrongTurnTest, StopsAThreatAWeakerSearchMisses) {
   }
 }
 
-// Whether `side` has five in a row through `cell` (freestyle: five or more).
-bool MakesFive(const Board& board, int cell, CellState side) {
-  const int x = cell % BoardSide;
-  const int y = cell / BoardSide;
-  for (int direction = 0; direction < DirectionCount; ++direction) {
-    int run = 1;
-    for (int sign = -1; sign <= 1; sign += 2) {
-      for (int t = 1; isOnBoard(x + sign * t * DirectionSteps.dx[direction],
-                                y + sign * t * DirectionSteps.dy[direction]) &&
-                      board.at(x + sign * t * DirectionSteps.dx[direction],
-                               y + sign * t * DirectionSteps.dy[direction]) == side;
-           ++t)
-        ++run;
-    }
-    if (run >= 5) return true;
-  }
-  return false;
-}
-
 // A position of a real game (15 x 15, freestyle, own stones black, to move) that the classic
 // search reports won. The strong search at a fixed count of nodes plays on against the classic
 // search at one second a turn and makes five first.
@@ -170,7 +152,8 @@ TEST(StrongTurnTest, WinsAPositionTheClassicSearchCallsWon) {
     const int cell = cellIndex(strong.move->x, strong.move->y);
     ASSERT_EQ(board.cells[cell], CellState::Empty);
     board.cells[cell] = CellState::Own;
-    if (MakesFive(board, cell, CellState::Own)) return;
+    if (testing::ShapeJudge(board).madeAt(strong.move->x, strong.move->y) == testing::Shape::Five)
+      return;
 
     // The classic search answers as the brain whose stones are the opponent's.
     Position position;
@@ -191,7 +174,8 @@ TEST(StrongTurnTest, WinsAPositionTheClassicSearchCallsWon) {
     const int answer = cellIndex(reply.move->x, reply.move->y);
     ASSERT_EQ(board.cells[answer], CellState::Empty);
     board.cells[answer] = CellState::Opponent;
-    ASSERT_FALSE(MakesFive(board, answer, CellState::Opponent)) << "the classic search won";
+    ASSERT_NE(testing::ShapeJudge(board).madeAt(reply.move->x, reply.move->y), testing::Shape::Five)
+        << "the classic search won";
   }
   FAIL() << "no five in 20 moves";
 }
