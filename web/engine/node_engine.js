@@ -16,20 +16,24 @@ export const nodePlatform = { compileEngine, compileEngineSync, strongMemory: 64
 
 async function compileFile(place) {
   const file = typeof place === 'string' && place.startsWith('file:') ? new URL(place) : place;
-  let bytes;
-  try {
-    bytes = await readFile(file);
-  } catch (error) {
-    throw new LoadFailedError(
-      `the brain's module could not be read (${error.message}): copy orvane/engine.wasm beside ` +
-        'the bundle, or give its path as the option wasmUrl',
-    );
-  }
-  try {
-    return await WebAssembly.compile(bytes);
-  } catch (error) {
-    throw new LoadFailedError(`${place} is not the brain's module: ${error.message}`);
-  }
+  const bytes = await readFile(file).catch((error) => {
+    throw unreadable(error, 'give its path as the option wasmUrl');
+  });
+  return WebAssembly.compile(bytes).catch((error) => {
+    throw notTheModule(place, error);
+  });
+}
+
+// The errors of a module that could not be read, with what to do instead, and of one that is not
+// the brain's.
+function unreadable(error, advice) {
+  return new LoadFailedError(
+    `the brain's module could not be read (${error.message}): copy orvane/engine.wasm beside ` +
+      `the bundle, or ${advice}`,
+  );
+}
+function notTheModule(place, error) {
+  return new LoadFailedError(`${place} is not the brain's module: ${error.message}`);
 }
 
 // The package's own engine.wasm, read and compiled without waiting: for the rule judge that
@@ -40,14 +44,11 @@ function compileEngineSync() {
   try {
     bytes = readFileSync(file);
   } catch (error) {
-    throw new LoadFailedError(
-      `the brain's module could not be read (${error.message}): copy orvane/engine.wasm beside ` +
-        'the bundle, or make a brain first with the option wasmUrl',
-    );
+    throw unreadable(error, 'make a brain first with the option wasmUrl');
   }
   try {
     return new WebAssembly.Module(bytes);
   } catch (error) {
-    throw new LoadFailedError(`${file} is not the brain's module: ${error.message}`);
+    throw notTheModule(file, error);
   }
 }
