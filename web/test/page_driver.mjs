@@ -110,13 +110,11 @@ export async function openPage({
       });
       return folder;
     },
-    // Opens a record file, answers the question of its rule with `rule` when given, and waits until
-    // the status tells how that went.
-    open: async (file, rule) => {
+    // Runs `action` and waits until the status tells how that went: what the page does on its own
+    // time (reading the clipboard, a file) only shows in the status once it is done.
+    untilStatusChanges: async (action) => {
       const before = await board.status();
-      const input = await page.$('#record-file');
-      await input.uploadFile(file);
-      if (rule) await board.answerRule(rule);
+      await action();
       await page.waitForFunction(
         (text) => document.getElementById('status').textContent !== text,
         {},
@@ -124,6 +122,14 @@ export async function openPage({
       );
       await board.settle();
     },
+    // Opens a record file, answers the question of its rule with `rule` when given, and waits until
+    // the status tells how that went.
+    open: (file, rule) =>
+      board.untilStatusChanges(async () => {
+        const input = await page.$('#record-file');
+        await input.uploadFile(file);
+        if (rule) await board.answerRule(rule);
+      }),
     // Answers the page's question of a record's rule.
     answerRule: async (rule) => {
       await page.waitForSelector('#rule-dialog[open]');

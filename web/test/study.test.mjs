@@ -327,15 +327,15 @@ test('a record or a link pasted opens its game, and the board is saved as a pict
   ]);
   await board.page.evaluate((text) => navigator.clipboard.writeText(text), `x#${BlackFiveNext}`);
   await openDrawer(board, 'records');
-  await board.page.click('#paste-record');
-  await board.settle();
+  await board.untilStatusChanges(() => board.page.click('#paste-record'));
   assert.match(await board.status(), /^The pasted link: 8 moves/);
-  await board.page.evaluate(() => {
-    const data = new DataTransfer();
-    data.setData('text/plain', '(;GM[4]RU[0]SZ[20];B[jj];W[kk])');
-    document.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data }));
-  });
-  await board.settle();
+  await board.untilStatusChanges(() =>
+    board.page.evaluate(() => {
+      const data = new DataTransfer();
+      data.setData('text/plain', '(;GM[4]RU[0]SZ[20];B[jj];W[kk])');
+      document.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data }));
+    }),
+  );
   assert.match(await board.status(), /^The pasted record: 2 moves/, 'Ctrl+V on the page');
 
   await board.page.click('#numbers');
