@@ -45,36 +45,68 @@ struct CellSummary {
   friend bool operator==(const CellSummary&, const CellSummary&) = default;
 };
 
+// What one line's shape brings to the summary of a cell, under one rule's values: its counts of
+// fives, fours, straight fours, threes, minor shapes and overlines, four bits each so that the
+// four lines' counts add up in one sum (no count passes 8), and its worth and values.
+struct ShapeTraits {
+  std::uint32_t counts = 0;
+  std::int32_t worth = 0;
+  std::int32_t mover = 0;
+  std::int32_t waiting = 0;
+};
+using ShapeTraitsTable = std::array<ShapeTraits, LineShapeCount>;
+
+enum ShapeCount : int { Fives, Fours, StraightFours, Threes, Minors, Overlines };
+
+constexpr int countOf(std::uint32_t counts, ShapeCount count) {
+  return static_cast<int>((counts >> (4 * count)) & 15);
+}
+
+constexpr ShapeTraitsTable TraitsOf(const EvaluationWeights& weights) {
+  ShapeTraitsTable table{};
+  for (int index = 0; index < LineShapeCount; ++index) {
+    const auto shape = static_cast<LineShape>(index);
+    const bool minor = shape == LineShape::ClosedTwo || shape == LineShape::OpenTwo ||
+                       shape == LineShape::ClosedThree;
+    const int counts[] = {shape == LineShape::Five,
+                          fourCount(shape),
+                          shape == LineShape::StraightFour,
+                          isThree(shape),
+                          minor,
+                          shape == LineShape::Overline};
+    ShapeTraits& traits = table[index];
+    for (int count = Fives; count <= Overlines; ++count)
+      traits.counts |= static_cast<std::uint32_t>(counts[count]) << (4 * count);
+    traits.worth = tuning::ShapeWorth[index];
+    traits.mover = weights.moverShape[index];
+    traits.waiting = weights.waitingShape[index];
+  }
+  return table;
+}
+
 // The summary of a side's stone on a cell from the shapes it takes part in on the four lines.
 // `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
-// `weights`: the rule's values of the static evaluation.
+// `traits`: the shapes' traits under the rule's values; `weights`: those values.
 constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& shapes,
-                                bool blackInRenju, const EvaluationWeights& weights) {
-  int fives = 0;
-  int fours = 0;
-  int straightFours = 0;
-  int threes = 0;
-  bool minor = false;
-  bool overline = false;
+                                bool blackInRenju, const ShapeTraitsTable& traits,
+                                const EvaluationWeights& weights) {
+  std::uint32_t counts = 0;
   int worth = 0;
   int mover = 0;
   int waiting = 0;
   for (LineShape shape : shapes) {
-    mover += weights.moverShape[static_cast<int>(shape)];
-    waiting += weights.waitingShape[static_cast<int>(shape)];
-    fives += shape == LineShape::Five ? 1 : 0;
-    fours += fourCount(shape);
-    straightFours += shape == LineShape::StraightFour ? 1 : 0;
-    threes += isThree(shape) ? 1 : 0;
-    minor = minor || shape == LineShape::ClosedTwo || shape == LineShape::OpenTwo ||
-            shape == LineShape::ClosedThree;
-    overline = overline || shape == LineShape::Overline;
-    worth += tuning::ShapeWorth[static_cast<int>(shape)];
+    const ShapeTraits& line = traits[static_cast<int>(shape)];
+    counts += line.counts;
+    worth += line.worth;
+    mover += line.mover;
+    waiting += line.waiting;
   }
+  const int fours = countOf(counts, Fours);
+  const int threes = countOf(counts, Threes);
   CellSummary summary;
-  if (fives > 0) {
+  if (countOf(counts, Fives) > 0) {
     summary.threat = Threat::Five;
-  } else if (straightFours > 0 || fours >= 2) {
+  } else if (countOf(counts, StraightFours) > 0 || fours >= 2) {
     summary.threat = Threat::WinningFour;
   } else if (fours == 1 && threes >= 1) {
     summary.threat = Threat::FourThree;
@@ -86,10 +118,11 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
     worth += tuning::DoubleThreeBonus;
   } else if (threes == 1) {
     summary.threat = Threat::Three;
-  } else if (minor) {
+  } else if (countOf(counts, Minors) > 0) {
     summary.threat = Threat::Minor;
   }
-  summary.judgeForBlack = blackInRenju && fives == 0 && (overline || fours >= 2 || threes >= 2);
+  summary.judgeForBlack = blackInRenju && countOf(counts, Fives) == 0 &&
+                          (countOf(counts, Overlines) > 0 || fours >= 2 || threes >= 2);
   summary.worth = static_cast<std::int16_t>(worth);
   summary.mover =
       static_cast<std::int16_t>(mover + weights.moverThreat[static_cast<int>(summary.threat)]);

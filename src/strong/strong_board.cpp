@@ -20,7 +20,8 @@ StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
     : codes_(codes),
       lines_(board),
       cells_(board.cells),
-      weights_(&LearnedWeights[static_cast<int>(codes.rule())]) {
+      weights_(&LearnedWeights[static_cast<int>(codes.rule())]),
+      traits_(TraitsOf(*weights_)) {
   if (codes.forbidsBlackMoves()) forbiddingSide_ = codes.black() == CellState::Own ? 0 : 1;
   hash_ = GameKey(static_cast<int>(codes.rule()), forbiddingSide_);
   for (int cell = 0; cell < CellCount; ++cell) {
@@ -52,6 +53,14 @@ void StrongBoard::setSummary(int side, int cell, const CellSummary& summary) {
   kept = summary;
 }
 
+void StrongBoard::refreshSummary(int side, int cell) {
+  std::array<LineShape, DirectionCount> shapes{};
+  for (int direction = 0; direction < DirectionCount; ++direction)
+    shapes[direction] =
+        side == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;
+  setSummary(side, cell, Summarise(shapes, forbiddingSide_ == side, traits_, *weights_));
+}
+
 void StrongBoard::refreshSummaries(int cell) {
   if (cells_[cell] != CellState::Empty) {
     // An occupied cell makes nothing for either side; it leaves the None set too.
@@ -61,16 +70,10 @@ void StrongBoard::refreshSummaries(int cell) {
     }
     return;
   }
-  std::array<LineShape, DirectionCount> own{};
-  std::array<LineShape, DirectionCount> opponent{};
-  for (int direction = 0; direction < DirectionCount; ++direction) {
-    own[direction] = shapes_[cell][direction].own;
-    opponent[direction] = shapes_[cell][direction].opponent;
+  for (int side = 0; side < 2; ++side) {
+    threatCells_[side][static_cast<int>(summaries_[side][cell].threat)].add(cell);
+    refreshSummary(side, cell);
   }
-  threatCells_[0][static_cast<int>(summaries_[0][cell].threat)].add(cell);
-  threatCells_[1][static_cast<int>(summaries_[1][cell].threat)].add(cell);
-  setSummary(0, cell, Summarise(own, forbiddingSide_ == 0, *weights_));
-  setSummary(1, cell, Summarise(opponent, forbiddingSide_ == 1, *weights_));
 }
 
 void StrongBoard::refreshAround(int cell) {
@@ -85,7 +88,9 @@ void StrongBoard::refreshAround(int cell) {
       const RuleLines::Shapes before = shapes_[neighbour][direction];
       refreshShapes(neighbour, direction);
       const RuleLines::Shapes& after = shapes_[neighbour][direction];
-      if (after.own != before.own || after.opponent != before.opponent) refreshSummaries(neighbour);
+      // The neighbour is empty, so only the side whose shape changed needs its summary again.
+      if (after.own != before.own) refreshSummary(0, neighbour);
+      if (after.opponent != before.opponent) refreshSummary(1, neighbour);
     }
   }
 }

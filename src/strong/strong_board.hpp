@@ -63,7 +63,9 @@ class StrongBoard {
 
  private:
   void refreshShapes(int cell, int direction);
+  // The summaries of `cell` for both sides, or for one when the cell stays empty.
   void refreshSummaries(int cell);
+  void refreshSummary(int side, int cell);
   void setSummary(int side, int cell, const CellSummary& summary);
   void refreshAround(int cell);
 
@@ -76,6 +78,7 @@ class StrongBoard {
   std::array<std::int32_t, 2> moverSums_{};
   std::array<std::int32_t, 2> waitingSums_{};
   const EvaluationWeights* weights_;
+  ShapeTraitsTable traits_;
   std::uint64_t hash_ = 0;
   int stoneCount_ = 0;
   int forbiddingSide_ = -1;
