@@ -84,23 +84,36 @@ constexpr ShapeTraitsTable TraitsOf(const EvaluationWeights& weights) {
   return table;
 }
 
-// The summary of a side's stone on a cell from the shapes it takes part in on the four lines.
-// `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
-// `traits`: the shapes' traits under the rule's values; `weights`: those values.
-constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& shapes,
-                                bool blackInRenju, const ShapeTraitsTable& traits,
-                                const EvaluationWeights& weights) {
-  std::uint32_t counts = 0;
-  int worth = 0;
-  int mover = 0;
-  int waiting = 0;
+// What the shapes of a cell's four lines add up to.
+constexpr ShapeTraits SumOf(const std::array<LineShape, DirectionCount>& shapes,
+                            const ShapeTraitsTable& traits) {
+  ShapeTraits sum;
   for (LineShape shape : shapes) {
     const ShapeTraits& line = traits[static_cast<int>(shape)];
-    counts += line.counts;
-    worth += line.worth;
-    mover += line.mover;
-    waiting += line.waiting;
+    sum.counts += line.counts;
+    sum.worth += line.worth;
+    sum.mover += line.mover;
+    sum.waiting += line.waiting;
   }
+  return sum;
+}
+
+// `sum` with one line's shape changed from `before` to `after` (the packed counts stay exact:
+// no count of the result leaves its four bits).
+constexpr void ChangeShape(ShapeTraits& sum, const ShapeTraits& before, const ShapeTraits& after) {
+  sum.counts += after.counts - before.counts;
+  sum.worth += after.worth - before.worth;
+  sum.mover += after.mover - before.mover;
+  sum.waiting += after.waiting - before.waiting;
+}
+
+// The summary of a side's stone on a cell from what the shapes of its four lines add up to.
+// `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
+// `weights`: the rule's values of the static evaluation.
+constexpr CellSummary Summarise(const ShapeTraits& lines, bool blackInRenju,
+                                const EvaluationWeights& weights) {
+  const std::uint32_t counts = lines.counts;
+  int worth = lines.worth;
   const int fours = countOf(counts, Fours);
   const int threes = countOf(counts, Threes);
   CellSummary summary;
@@ -124,10 +137,10 @@ constexpr CellSummary Summarise(const std::array<LineShape, DirectionCount>& sha
   summary.judgeForBlack = blackInRenju && countOf(counts, Fives) == 0 &&
                           (countOf(counts, Overlines) > 0 || fours >= 2 || threes >= 2);
   summary.worth = static_cast<std::int16_t>(worth);
-  summary.mover =
-      static_cast<std::int16_t>(mover + weights.moverThreat[static_cast<int>(summary.threat)]);
-  summary.waiting =
-      static_cast<std::int16_t>(waiting + weights.waitingThreat[static_cast<int>(summary.threat)]);
+  summary.mover = static_cast<std::int16_t>(lines.mover +
+                                            weights.moverThreat[static_cast<int>(summary.threat)]);
+  summary.waiting = static_cast<std::int16_t>(
+      lines.waiting + weights.waitingThreat[static_cast<int>(summary.threat)]);
   return summary;
 }
 

@@ -58,7 +58,14 @@ void StrongBoard::refreshSummary(int side, int cell) {
   for (int direction = 0; direction < DirectionCount; ++direction)
     shapes[direction] =
         side == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;
-  setSummary(side, cell, Summarise(shapes, forbiddingSide_ == side, traits_, *weights_));
+  lineSums_[side][cell] = SumOf(shapes, traits_);
+  setSummary(side, cell, Summarise(lineSums_[side][cell], forbiddingSide_ == side, *weights_));
+}
+
+void StrongBoard::changeShape(int side, int cell, LineShape before, LineShape after) {
+  ShapeTraits& sum = lineSums_[side][cell];
+  ChangeShape(sum, traits_[static_cast<int>(before)], traits_[static_cast<int>(after)]);
+  setSummary(side, cell, Summarise(sum, forbiddingSide_ == side, *weights_));
 }
 
 void StrongBoard::refreshSummaries(int cell) {
@@ -89,8 +96,9 @@ void StrongBoard::refreshAround(int cell) {
       refreshShapes(neighbour, direction);
       const RuleLines::Shapes& after = shapes_[neighbour][direction];
       // The neighbour is empty, so only the side whose shape changed needs its summary again.
-      if (after.own != before.own) refreshSummary(0, neighbour);
-      if (after.opponent != before.opponent) refreshSummary(1, neighbour);
+      if (after.own != before.own) changeShape(0, neighbour, before.own, after.own);
+      if (after.opponent != before.opponent)
+        changeShape(1, neighbour, before.opponent, after.opponent);
     }
   }
 }

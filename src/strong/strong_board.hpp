@@ -66,6 +66,8 @@ class StrongBoard {
   // The summaries of `cell` for both sides, or for one when the cell stays empty.
   void refreshSummaries(int cell);
   void refreshSummary(int side, int cell);
+  // The summary of the empty `cell` for `side` after one of its lines' shapes changed.
+  void changeShape(int side, int cell, LineShape before, LineShape after);
   void setSummary(int side, int cell, const CellSummary& summary);
   void refreshAround(int cell);
 
@@ -74,6 +76,8 @@ class StrongBoard {
   std::array<CellState, CellCount> cells_;
   std::array<std::array<RuleLines::Shapes, DirectionCount>, CellCount> shapes_;
   std::array<std::array<CellSummary, CellCount>, 2> summaries_;
+  // What the shapes of each empty cell's four lines add up to, for each side.
+  std::array<std::array<ShapeTraits, CellCount>, 2> lineSums_;
   std::array<std::array<CellBits, ThreatCount>, 2> threatCells_;
   std::array<std::int32_t, 2> moverSums_{};
   std::array<std::int32_t, 2> waitingSums_{};
