@@ -92,9 +92,10 @@ void StrongBoard::refreshAround(int cell) {
       // Slots off the board read as blocked, so only empty cells on the board pass.
       if (t == 0 || stateAt(word, shift + 2 * t) != CellState::Empty) continue;
       const int neighbour = cell + t * step;
+      // The neighbour lies on the same line, so the same word holds its view.
       const RuleLines::Shapes before = shapes_[neighbour][direction];
-      refreshShapes(neighbour, direction);
-      const RuleLines::Shapes& after = shapes_[neighbour][direction];
+      const RuleLines::Shapes after = codes_.shapes(word, shift + 2 * t);
+      shapes_[neighbour][direction] = after;
       // The neighbour is empty, so only the side whose shape changed needs its summary again.
       if (after.own != before.own) changeShape(0, neighbour, before.own, after.own);
       if (after.opponent != before.opponent)
