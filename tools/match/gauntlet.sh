@@ -8,7 +8,7 @@
 # the logs and the runner's output stay in OUT/<opponent>/<rule>.
 #
 # Usage: tools/match/gauntlet.sh [-t TC] [-n OPENINGS] [-r RULES] [-m BYTES] [-e COMMAND]
-#                                [-x OPTIONS] [-o OUT] OPPONENT...
+#                                [-x OPTIONS] [-c GAMES] [-o OUT] OPPONENT...
 #   OPPONENT  NAME=COMMAND[,OPTION...]: the opponent's program and the runner's options for it,
 #             such as nodes=3000 or depth=4 (a partner held to a fixed effort)
 #   -t TC     the runner's time control, MATCH/TURN in seconds (default 180/1)
@@ -18,6 +18,8 @@
 #   -m BYTES  the memory each brain may take (default 134217728)
 #   -e CMD    Orvane's brain (default BUILD/src/pbrain-orvane-strong, built here)
 #   -x OPTS   the runner's options for Orvane, comma-separated (nodes=300000 holds it to a count)
+#   -c GAMES  games played at once (default 1; more only when both sides are held to nodes, since
+#             games at once share the processors)
 #   -o OUT    where the games go (default BUILD/gauntlet)
 # BUILD is build/ beside the sources, or the environment's ORVANE_BUILD.
 set -euo pipefail
@@ -32,8 +34,9 @@ rules=freestyle-20,freestyle-15,exact-five-15,renju-15
 memory=134217728
 orvane=
 orvane_options=
+concurrency=1
 out=$build/gauntlet
-while getopts "t:n:r:m:e:x:o:" option; do
+while getopts "t:n:r:m:e:x:c:o:" option; do
   case $option in
     t) tc=$OPTARG ;;
     n) openings=$OPTARG ;;
@@ -41,18 +44,21 @@ while getopts "t:n:r:m:e:x:o:" option; do
     m) memory=$OPTARG ;;
     e) orvane=$OPTARG ;;
     x) orvane_options=$OPTARG ;;
+    c) concurrency=$OPTARG ;;
     o) out=$OPTARG ;;
-    *) sed -n '2,25p' "$0" >&2; exit 2 ;;
+    *) sed -n '2,27p' "$0" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ $# -gt 0 ] || { sed -n '2,25p' "$0" >&2; exit 2; }
+[ $# -gt 0 ] || { sed -n '2,27p' "$0" >&2; exit 2; }
 
 runner=$build/tools/c-gomoku-cli
 if [ ! -x "$runner" ]; then
   "$(shared_tool c-gomoku-cli ORVANE_MATCH_RUNNER_SOURCE)/build.sh" "$build/tools" >/dev/null
 fi
-if [ -z "$orvane" ]; then
+if [ -n "$orvane" ]; then
+  orvane=$(realpath "$orvane")
+else
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" --target pbrain-orvane-strong -j2 >/dev/null
   orvane=$build/src/pbrain-orvane-strong
@@ -74,7 +80,9 @@ printf '%-16s %-14s %6s %12s %7s %22s\n' opponent rule games W-L-D score "Elo (9
 for opponent in "$@"; do
   name=${opponent%%=*}
   IFS=, read -r -a parts <<<"${opponent#*=}"
+  # The runner plays in the match's folder: a program given by a relative path is made absolute.
   command=${parts[0]}
+  [ -e "$command" ] && command=$(realpath "$command")
   options=("${parts[@]:1}")
   for rule_name in ${rules//,/ }; do
     read -r rule size < <(rule_of "$rule_name")
@@ -91,7 +99,7 @@ for opponent in "$@"; do
     (cd "$dir" && "$runner" -each "tc=$tc" "maxmemory=$memory" \
       -engine name=orvane "cmd=$orvane" ${orvane_options//,/ } \
       -engine "name=$name" "cmd=$command" "${options[@]}" \
-      -rule "$rule" -boardsize "$size" -games "$games" -repeat -concurrency 1 \
+      -rule "$rule" -boardsize "$size" -games "$games" -repeat -concurrency "$concurrency" \
       -openings "file=$dir/openings.txt" -sgf games.sgf -log >runner.out 2>&1) || {
       tail -5 "$dir/runner.out"
       echo "the match runner failed in $dir"

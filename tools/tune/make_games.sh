@@ -16,7 +16,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${ORVANE_BUILD:-$root/build}
 # shellcheck source=tools/shared_tool.sh
 source "$root/tools/shared_tool.sh"
-engine=$1
+# The runner plays in the output folder: the engine by its absolute path.
+engine=$(realpath "$1")
 out=$(mkdir -p "$2" && cd "$2" && pwd)
 nodes=${3:-3000}
 rounds=${4:-2}
