@@ -60,6 +60,7 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
 
   if (block >= 0 && !root) {
     // The only move: searched as deep as the node itself.
+    stack_[ply].move = block;
     play(block, toMove);
     const int value = -search(depth, -beta, -alpha, ply + 1, other, principal);
     board_.undo(block);
@@ -83,7 +84,8 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
 
   if (!board_.cellsWith(toMove, Threat::Four).empty() ||
       !board_.cellsWith(toMove, Threat::FourThree).empty()) {
-    if (const int moves = solver_.fourWin(toMove, tuning::NodeFourMoves, shape_.fourNodes)) {
+    const std::uint64_t fourNodes = depth <= 0 ? shape_.leafFourNodes : shape_.fourNodes;
+    if (const int moves = solver_.fourWin(toMove, tuning::NodeFourMoves, fourNodes)) {
       setLine(ply, solver_.line().cells[0], true);
       return winWithFiveAt(ply + 2 * moves - 1);
     }
@@ -93,7 +95,9 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
   MoveList& moves = stack_[ply].moves;
   if (!root) {
     const MoveStage stage = PickMoves(board_, solver_, toMove, moves, shape_.fourNodes);
-    OrderMoves(board_, order_, stage, toMove, ply, tableMove, moves, shape_.quietWidth);
+    const LastMoves last{ply >= 1 ? stack_[ply - 1].move : -1,
+                         ply >= 2 ? stack_[ply - 2].move : -1};
+    OrderMoves(board_, order_, stage, toMove, ply, tableMove, last, moves, shape_.quietWidth);
   }
   if (moves.empty()) {
     // A threat with no answer, or a full board.
@@ -109,6 +113,7 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, Side toMove, bool
     const bool quiet = board_.threat(toMove, cell) < Threat::Three &&
                        board_.threat(other, cell) < Threat::Three &&
                        order_.killerRank(ply, cell) == 0 && cell != tableMove;
+    stack_[ply].move = cell;
     play(cell, toMove);
     int value;
     if (i == 0) {

@@ -20,6 +20,7 @@ namespace orvane::strong {
 struct SearchShape {
   int quietWidth = tuning::QuietWidth;
   std::uint64_t fourNodes = tuning::NodeFourNodes;
+  std::uint64_t leafFourNodes = tuning::LeafFourNodes;
   bool pruning = true;  // late-move reductions
 };
 
@@ -59,10 +60,11 @@ class AlphaBeta {
   int rootBestValue() const { return rootBestValue_; }
 
  private:
-  // What one ply keeps: the cells its node tries, and the principal line from it, its move
-  // first.
+  // What one ply keeps: the cells its node tries, the one it is trying, and the principal line
+  // from it, its move first.
   struct PlyFrame {
     MoveList moves;
+    int move = -1;
     std::array<std::int16_t, MaxPly> line{};
     int lineLength = 0;
   };

@@ -6,6 +6,7 @@
 #include "patterns/direction_steps.hpp"
 #include "patterns/line_shape.hpp"
 #include "strong/evaluation_weights.hpp"
+#include "strong/policy_weights.hpp"
 #include "strong/search_parameters.hpp"
 
 namespace orvane::strong {
@@ -41,6 +42,10 @@ struct CellSummary {
   std::int16_t worth = 0;
   std::int16_t mover = 0;
   std::int16_t waiting = 0;
+  // What the cell brings to the move order of the side to move: as its own move (attack) and as
+  // the other side's cell that it takes away (defence).
+  std::int16_t attack = 0;
+  std::int16_t defence = 0;
 
   friend bool operator==(const CellSummary&, const CellSummary&) = default;
 };
@@ -53,6 +58,8 @@ struct ShapeTraits {
   std::int32_t worth = 0;
   std::int32_t mover = 0;
   std::int32_t waiting = 0;
+  std::int32_t attack = 0;
+  std::int32_t defence = 0;
 };
 using ShapeTraitsTable = std::array<ShapeTraits, LineShapeCount>;
 
@@ -62,7 +69,7 @@ constexpr int countOf(std::uint32_t counts, ShapeCount count) {
   return static_cast<int>((counts >> (4 * count)) & 15);
 }
 
-constexpr ShapeTraitsTable TraitsOf(const EvaluationWeights& weights) {
+constexpr ShapeTraitsTable TraitsOf(const EvaluationWeights& weights, const PolicyWeights& policy) {
   ShapeTraitsTable table{};
   for (int index = 0; index < LineShapeCount; ++index) {
     const auto shape = static_cast<LineShape>(index);
@@ -80,6 +87,8 @@ constexpr ShapeTraitsTable TraitsOf(const EvaluationWeights& weights) {
     traits.worth = tuning::ShapeWorth[index];
     traits.mover = weights.moverShape[index];
     traits.waiting = weights.waitingShape[index];
+    traits.attack = policy.attackShape[index];
+    traits.defence = policy.defenceShape[index];
   }
   return table;
 }
@@ -94,6 +103,8 @@ constexpr ShapeTraits SumOf(const std::array<LineShape, DirectionCount>& shapes,
     sum.worth += line.worth;
     sum.mover += line.mover;
     sum.waiting += line.waiting;
+    sum.attack += line.attack;
+    sum.defence += line.defence;
   }
   return sum;
 }
@@ -105,13 +116,15 @@ constexpr void ChangeShape(ShapeTraits& sum, const ShapeTraits& before, const Sh
   sum.worth += after.worth - before.worth;
   sum.mover += after.mover - before.mover;
   sum.waiting += after.waiting - before.waiting;
+  sum.attack += after.attack - before.attack;
+  sum.defence += after.defence - before.defence;
 }
 
 // The summary of a side's stone on a cell from what the shapes of its four lines add up to.
 // `blackInRenju`: the side is black under renju, whose forbidden moves need the full judgement.
-// `weights`: the rule's values of the static evaluation.
+// `weights` and `policy`: the rule's values of the static evaluation and of the move order.
 constexpr CellSummary Summarise(const ShapeTraits& lines, bool blackInRenju,
-                                const EvaluationWeights& weights) {
+                                const EvaluationWeights& weights, const PolicyWeights& policy) {
   const std::uint32_t counts = lines.counts;
   int worth = lines.worth;
   const int fours = countOf(counts, Fours);
@@ -141,6 +154,10 @@ constexpr CellSummary Summarise(const ShapeTraits& lines, bool blackInRenju,
                                             weights.moverThreat[static_cast<int>(summary.threat)]);
   summary.waiting = static_cast<std::int16_t>(
       lines.waiting + weights.waitingThreat[static_cast<int>(summary.threat)]);
+  summary.attack = static_cast<std::int16_t>(lines.attack +
+                                             policy.attackThreat[static_cast<int>(summary.threat)]);
+  summary.defence = static_cast<std::int16_t>(
+      lines.defence + policy.defenceThreat[static_cast<int>(summary.threat)]);
   return summary;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "strong/search_parameters.hpp"
 #include "strong/strong_board.hpp"
 
@@ -23,10 +26,23 @@ inline int Evaluate(const StrongBoard& board, Side toMove) {
   return value;
 }
 
-// The order of a quiet cell: its worth to the side to move and, a little less, to the other.
-inline int CellOrder(const StrongBoard& board, Side toMove, int cell) {
-  return board.summary(toMove, cell).worth * tuning::OrderOwnWeight +
-         board.summary(opposite(toMove), cell).worth * tuning::OrderOtherWeight;
+// How near `cell` lies to `stone`, for the move order: 0 to 3 for a stone 1 to 4 cells away
+// along a row, a column or a diagonal, or within that square; 4 for one further.
+inline int NearnessOf(int stone, int cell) {
+  const int dx = std::abs(stone % BoardSide - cell % BoardSide);
+  const int dy = std::abs(stone / BoardSide - cell / BoardSide);
+  return std::min(std::max(dx, dy), 5) - 1;
+}
+
+// The order of a cell for the side to move: what a stone there makes of its own lines and takes
+// from the other side's, and how near it lies to the last stone of each side (-1: not known).
+inline int CellOrder(const StrongBoard& board, Side toMove, int cell, int lastOther = -1,
+                     int lastOwn = -1) {
+  const PolicyWeights& policy = board.policy();
+  int order = board.summary(toMove, cell).attack + board.summary(opposite(toMove), cell).defence;
+  if (lastOther >= 0) order += policy.nearOtherMove[NearnessOf(lastOther, cell)];
+  if (lastOwn >= 0) order += policy.nearOwnMove[NearnessOf(lastOwn, cell)];
+  return order;
 }
 
 }  // namespace orvane::strong

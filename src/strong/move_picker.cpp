@@ -55,10 +55,11 @@ MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveL
 }
 
 void OrderMoves(const StrongBoard& board, const MoveOrder& order, MoveStage stage, Side toMove,
-                int ply, int tableMove, MoveList& moves, int quietWidth) {
+                int ply, int tableMove, LastMoves last, MoveList& moves, int quietWidth) {
   for (int i = 0; i < moves.size(); ++i) {
     const int cell = moves.cell(i);
-    std::int32_t score = CellOrder(board, toMove, cell);
+    std::int32_t score =
+        tuning::PolicyWeight * CellOrder(board, toMove, cell, last.other, last.own);
     if (cell == tableMove) score += tuning::TableMoveBonus;
     score += tuning::KillerBonus * order.killerRank(ply, cell);
     score += std::min(order.history(toMove, cell) / tuning::HistoryDivisor, tuning::HistoryCap);

@@ -33,9 +33,15 @@ MoveStage PickMoves(StrongBoard& board, ThreatSolver& solver, Side toMove, MoveL
                     std::uint64_t fourNodes = tuning::NodeFourNodes);
 
 // Orders the picked cells, best first: the table's move, then the killers of the ply, the
-// history of the side and the cell's worth to both sides. Only the quiet stage is cut, to the
-// strongest `quietWidth` cells: every answer to a threat is kept.
+// history of the side and the cell's learnt order, which counts how near it lies to the last
+// stones of the other side and of the side to move (-1: not known). Only the quiet stage is cut,
+// to the strongest `quietWidth` cells: every answer to a threat is kept.
+struct LastMoves {
+  int other = -1;
+  int own = -1;
+};
 void OrderMoves(const StrongBoard& board, const MoveOrder& order, MoveStage stage, Side toMove,
-                int ply, int tableMove, MoveList& moves, int quietWidth = tuning::QuietWidth);
+                int ply, int tableMove, LastMoves last, MoveList& moves,
+                int quietWidth = tuning::QuietWidth);
 
 }  // namespace orvane::strong

@@ -34,15 +34,15 @@ inline constexpr std::int16_t FourThreeBonus = 400;
 
 // --- The order and the width of a node's moves ---
 
-// A quiet cell's order: its worth to the side to move and, weighted less, to the other.
-inline constexpr int OrderOwnWeight = 5;
-inline constexpr int OrderOtherWeight = 4;
+// A cell's order is the rule's learnt move order (learnt_policy.hpp, a hundredth of a logit a
+// unit) times PolicyWeight, then these bonuses.
+inline constexpr int PolicyWeight = 4;
 inline constexpr std::int32_t TableMoveBonus = 100000000;
 inline constexpr std::int32_t KillerBonus = 2000;
 inline constexpr std::int32_t HistoryDivisor = 16;
 inline constexpr std::int32_t HistoryCap = 3000;
 // The strongest quiet cells a node tries, and the root.
-inline constexpr int QuietWidth = 16;
+inline constexpr int QuietWidth = 8;
 inline constexpr int RootWidth = 32;
 
 // --- Reductions ---
@@ -58,6 +58,8 @@ inline constexpr std::int32_t ReductionHistory = 2000;
 // A node's own search by fours: the attacker's moves and the nodes it may take.
 inline constexpr int NodeFourMoves = 8;
 inline constexpr std::uint64_t NodeFourNodes = 50;
+// The same at a leaf, where it is the only search left.
+inline constexpr std::uint64_t LeafFourNodes = 50;
 // The longest wins the root's threat searches look for, in the attacker's moves.
 inline constexpr int RootFourWinMoves = 40;
 inline constexpr int RootThreatWinMoves = 12;

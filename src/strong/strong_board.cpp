@@ -1,5 +1,6 @@
 #include "strong/strong_board.hpp"
 
+#include "strong/learnt_policy.hpp"
 #include "strong/learnt_weights.hpp"
 #include "strong/zobrist.hpp"
 
@@ -21,7 +22,8 @@ StrongBoard::StrongBoard(const Board& board, const RuleLines& codes)
       lines_(board),
       cells_(board.cells),
       weights_(&LearnedWeights[static_cast<int>(codes.rule())]),
-      traits_(TraitsOf(*weights_)) {
+      policy_(&LearnedPolicies[static_cast<int>(codes.rule())]),
+      traits_(TraitsOf(*weights_, *policy_)) {
   if (codes.forbidsBlackMoves()) forbiddingSide_ = codes.black() == CellState::Own ? 0 : 1;
   hash_ = GameKey(static_cast<int>(codes.rule()), forbiddingSide_);
   for (int cell = 0; cell < CellCount; ++cell) {
@@ -59,13 +61,14 @@ void StrongBoard::refreshSummary(int side, int cell) {
     shapes[direction] =
         side == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;
   lineSums_[side][cell] = SumOf(shapes, traits_);
-  setSummary(side, cell, Summarise(lineSums_[side][cell], forbiddingSide_ == side, *weights_));
+  setSummary(side, cell,
+             Summarise(lineSums_[side][cell], forbiddingSide_ == side, *weights_, *policy_));
 }
 
 void StrongBoard::changeShape(int side, int cell, LineShape before, LineShape after) {
   ShapeTraits& sum = lineSums_[side][cell];
   ChangeShape(sum, traits_[static_cast<int>(before)], traits_[static_cast<int>(after)]);
-  setSummary(side, cell, Summarise(sum, forbiddingSide_ == side, *weights_));
+  setSummary(side, cell, Summarise(sum, forbiddingSide_ == side, *weights_, *policy_));
 }
 
 void StrongBoard::refreshSummaries(int cell) {

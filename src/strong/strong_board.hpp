@@ -45,6 +45,8 @@ class StrongBoard {
   std::int32_t waitingSum(Side side) const { return waitingSums_[sideIndex(side)]; }
   // The rule's values of the static evaluation.
   const EvaluationWeights& weights() const { return *weights_; }
+  // The rule's values of the move order.
+  const PolicyWeights& policy() const { return *policy_; }
   // The shapes of the stones of `side` on the line of `cell` in `direction`.
   LineShape shape(Side side, int cell, int direction) const {
     return sideIndex(side) == 0 ? shapes_[cell][direction].own : shapes_[cell][direction].opponent;
@@ -82,6 +84,7 @@ class StrongBoard {
   std::array<std::int32_t, 2> moverSums_{};
   std::array<std::int32_t, 2> waitingSums_{};
   const EvaluationWeights* weights_;
+  const PolicyWeights* policy_;
   ShapeTraitsTable traits_;
   std::uint64_t hash_ = 0;
   int stoneCount_ = 0;

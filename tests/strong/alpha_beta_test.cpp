@@ -14,7 +14,7 @@ namespace {
 
 // Nothing cut, reduced or pruned, and every search by fours run to its end, so that the result of
 // a node is a function of its position alone.
-constexpr SearchShape Unlimited{CellCount, 1u << 30, false};
+constexpr SearchShape Unlimited{CellCount, 1u << 30, 1u << 30, false};
 
 // Plain minimax over the same nodes as the alpha-beta search: the same settled cases, the same
 // cells at each node, the same leaves; every cell searched with no bound.

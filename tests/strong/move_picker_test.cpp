@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "strong/evaluation.hpp"
 #include "strong/threat_cells.hpp"
 #include "support/board_text.hpp"
 #include "support/fake_clock.hpp"
@@ -97,7 +98,7 @@ TEST(MovePickerTest, OrderingCutsOnlyQuietLists) {
     const Board board = testing::RandomGamePosition(rng, 20 + game % 20);
     Picked picked(board, Side::Own);
     const int before = picked.moves.size();
-    OrderMoves(picked.board, order, picked.stage, Side::Own, 1, -1, picked.moves);
+    OrderMoves(picked.board, order, picked.stage, Side::Own, 1, -1, {}, picked.moves);
     if (picked.stage == MoveStage::Quiet) {
       EXPECT_EQ(picked.moves.size(), std::min(before, tuning::QuietWidth));
     } else {
@@ -106,6 +107,22 @@ TEST(MovePickerTest, OrderingCutsOnlyQuietLists) {
     }
   }
   EXPECT_GT(longAnswers, 0);
+}
+
+// The order counts a cell's nearness to the last stones by the longer of its two distances, 1 to
+// 4 cells, then all further ones alike; the tuner learns by the same bins.
+TEST(MovePickerTest, NearnessByTheLongerDistance) {
+  struct Case {
+    int stoneX, stoneY, cellX, cellY, nearness;
+  };
+  const Case cases[] = {{9, 9, 10, 9, 0},  {9, 9, 8, 8, 0},  {9, 9, 9, 11, 1}, {9, 9, 11, 10, 1},
+                        {9, 9, 6, 12, 2},  {9, 9, 13, 5, 3}, {9, 9, 5, 11, 3}, {9, 9, 14, 9, 4},
+                        {0, 0, 19, 19, 4}, {19, 0, 0, 1, 4}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(NearnessOf(c.stoneY * BoardSide + c.stoneX, c.cellY * BoardSide + c.cellX),
+              c.nearness)
+        << c.stoneX << "," << c.stoneY << " to " << c.cellX << "," << c.cellY;
+  }
 }
 
 }  // namespace

@@ -13,13 +13,11 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "game_records.hpp"
 #include "strong/learnt_weights.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_cells.hpp"
@@ -51,51 +49,6 @@ struct Sample {
   float result;  // for the side to move
 };
 
-struct Game {
-  GameRule rule = GameRule::Freestyle;
-  int size = 15;
-  double blackScore = 0.5;
-  std::vector<int> moves;  // cells, black first
-};
-
-std::string property(const std::string& record, const std::string& name) {
-  const auto at = record.find(name + "[");
-  if (at == std::string::npos) return {};
-  const auto start = at + name.size() + 1;
-  return record.substr(start, record.find(']', start) - start);
-}
-
-// The games of one file: the records between "(;" and ")".
-std::vector<Game> ReadGames(const std::string& path) {
-  std::ifstream in(path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<Game> games;
-  std::size_t start = 0;
-  while ((start = text.find("(;", start)) != std::string::npos) {
-    const std::size_t end = text.find(')', start);
-    const std::string record = text.substr(start, end - start);
-    start = end;
-    Game game;
-    const std::string rule = property(record, "RU");
-    game.rule = rule == "1"   ? GameRule::ExactFive
-                : rule == "4" ? GameRule::Renju
-                              : GameRule::Freestyle;
-    game.size = std::stoi(property(record, "SZ").empty() ? "15" : property(record, "SZ"));
-    const std::string result = property(record, "RE");
-    game.blackScore = result.rfind("B+", 0) == 0 ? 1.0 : result.rfind("W+", 0) == 0 ? 0.0 : 0.5;
-    for (std::size_t at = 0; (at = record.find(';', at)) != std::string::npos; ++at) {
-      if (at + 5 >= record.size() || (record[at + 1] != 'B' && record[at + 1] != 'W') ||
-          record[at + 2] != '[')
-        continue;
-      const int x = record[at + 3] - 'a';
-      const int y = record[at + 4] - 'a';
-      game.moves.push_back(cellIndex(x, y));
-    }
-    if (!game.moves.empty()) games.push_back(game);
-  }
-  return games;
-}
-
 std::array<float, FeatureCount> Features(const StrongBoard& board) {
   std::array<float, FeatureCount> features{};
   for (int side = 0; side < 2; ++side) {
@@ -119,27 +72,16 @@ std::array<float, FeatureCount> Features(const StrongBoard& board) {
 
 // The quiet positions of a game, each from its side to move (Own): none where either side has a
 // five to make or the side to move a four that no block stops, which the search settles.
-void AddSamples(const Game& game, std::vector<Sample>& samples) {
-  Board board = EmptyBoard({game.size, game.size});
-  for (std::size_t ply = 0; ply < game.moves.size(); ++ply) {
-    if (static_cast<int>(ply) >= FirstPly) {
-      const bool blackToMove = ply % 2 == 0;
-      StrongBoard strong(board, RuleLines(game.rule, blackToMove));
-      if (FiveCell(strong, Side::Own) < 0 && FiveCell(strong, Side::Opponent) < 0 &&
-          WinningFourCell(strong, Side::Own) < 0) {
-        const double score = blackToMove ? game.blackScore : 1.0 - game.blackScore;
-        samples.push_back({Features(strong), static_cast<float>(score)});
-      }
-    }
-    // The board keeps the side to move as Own: turn the stones over before the next move.
-    board.cells[game.moves[ply]] = CellState::Own;
-    for (CellState& cell : board.cells) {
-      if (cell == CellState::Own)
-        cell = CellState::Opponent;
-      else if (cell == CellState::Opponent)
-        cell = CellState::Own;
-    }
-  }
+void AddSamples(const tune::GameRecord& game, std::vector<Sample>& samples) {
+  tune::ForEachPosition(game, [&](const Board& board, bool blackToMove, int ply) {
+    if (ply < FirstPly) return;
+    StrongBoard strong(board, RuleLines(game.rule, blackToMove));
+    if (FiveCell(strong, Side::Own) >= 0 || FiveCell(strong, Side::Opponent) >= 0 ||
+        WinningFourCell(strong, Side::Own) >= 0)
+      return;
+    const double score = blackToMove ? game.blackScore : 1.0 - game.blackScore;
+    samples.push_back({Features(strong), static_cast<float>(score)});
+  });
 }
 
 std::array<double, FeatureCount> StartingWeights(const EvaluationWeights& weights) {
@@ -270,7 +212,7 @@ int main(int argc, char** argv) {
   std::array<std::vector<Sample>, RuleCount> training, checking;
   for (int i = 1; i < argc; ++i) {
     int index = 0;
-    for (const Game& game : ReadGames(argv[i])) {
+    for (const tune::GameRecord& game : tune::ReadGames(argv[i])) {
       const int rule = static_cast<int>(game.rule);
       AddSamples(game, (index++ % 10 == 9 ? checking : training)[rule]);
     }
