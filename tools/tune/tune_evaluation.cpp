@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "game_records.hpp"
+#include "rule_header.hpp"
 #include "strong/learnt_weights.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_cells.hpp"
@@ -25,7 +26,7 @@
 namespace orvane::strong {
 namespace {
 
-constexpr int RuleCount = 5;
+using tune::RuleCount;
 // The shapes and the threats that get a value of their own: the rest settle the game at once.
 constexpr int FirstShape = 1;   // ClosedTwo
 constexpr int LastShape = 9;    // DoubleFour
@@ -165,42 +166,22 @@ std::string List(const std::array<std::int16_t, N>& values) {
   return text + "}";
 }
 
-// `own`: the rules learnt from games of their own; caro and caro with exactly five otherwise
-// take the values of freestyle and of exactly five.
+// `own`: the rules learnt from games of their own.
 void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights,
                  const std::array<bool, RuleCount>& own) {
-  static const char* const Names[RuleCount] = {"Freestyle", "ExactFive", "Renju", "Caro",
-                                               "CaroExactFive"};
-  std::cout << R"(#pragma once
-
-#include <array>
-
-#include "strong/evaluation_weights.hpp"
-
-// Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values the
-// strong search's static evaluation counts, for each rule, learnt from the results of games.
-
-namespace orvane::strong {
-
-)";
-  std::string table;
+  std::array<std::string, RuleCount> values;
   for (int rule = 0; rule < RuleCount; ++rule) {
-    const bool caro = rule == static_cast<int>(GameRule::Caro) ||
-                      rule == static_cast<int>(GameRule::CaroExactFive);
-    const int source = caro && !own[rule] ? rule - static_cast<int>(GameRule::Caro) : rule;
-    table += std::string(rule == 0 ? "" : ", ") + Names[source] + "Weights";
-    if (source != rule) continue;
     const EvaluationWeights& w = weights[rule];
-    std::cout << "inline constexpr EvaluationWeights " << Names[rule] << "Weights{"
-              << List(w.moverShape) << ", " << List(w.waitingShape) << ", " << List(w.moverThreat)
-              << ", " << List(w.waitingThreat) << ", " << List(w.moverHas) << ", "
-              << List(w.waitingHas) << "};\n";
+    values[rule] = tune::Braced({List(w.moverShape), List(w.waitingShape), List(w.moverThreat),
+                                 List(w.waitingThreat), List(w.moverHas), List(w.waitingHas)});
   }
-  std::cout
-      << "\n// Indexed by GameRule. Caro, and caro with exactly five, play with the values of "
-         "freestyle and of\n// exactly five until games of their own are learnt from.\n"
-         "inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{"
-      << table << "};\n\n}  // namespace orvane::strong\n";
+  tune::PrintRuleHeader(
+      {"strong/evaluation_weights.hpp",
+       "// Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values "
+       "the\n// strong search's static evaluation counts, for each rule, learnt from the results "
+       "of games.",
+       "EvaluationWeights", "Weights", "LearnedWeights", "play with"},
+      values, own);
 }
 
 }  // namespace

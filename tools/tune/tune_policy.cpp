@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game_records.hpp"
+#include "rule_header.hpp"
 #include "strong/evaluation.hpp"
 #include "strong/strong_board.hpp"
 #include "strong/threat_cells.hpp"
@@ -24,7 +25,7 @@
 namespace orvane::strong {
 namespace {
 
-constexpr int RuleCount = 5;
+using tune::RuleCount;
 constexpr int FirstPly = 5;
 // The order's units in a logit of the softmax.
 constexpr double Scale = 100.0;
@@ -58,7 +59,7 @@ Candidate Describe(const StrongBoard& board, int cell, int lastOther, int lastOw
   if (lastOther >= 0) candidate.features[2 * SideFeatures + NearnessOf(lastOther, cell)] = 1;
   if (lastOwn >= 0)
     candidate.features[2 * SideFeatures + DistanceBins + NearnessOf(lastOwn, cell)] = 1;
-  candidate.order = CellOrder(board, Side::Own, cell);
+  candidate.order = CellOrder(board, Side::Own, cell, lastOther, lastOwn);
   return candidate;
 }
 
@@ -164,43 +165,25 @@ std::string List(const std::array<double, FeatureCount>& w, int first, int count
   return text + "}";
 }
 
-// `own`: the rules learnt from games of their own; caro and caro with exactly five otherwise
-// take the values of freestyle and of exactly five.
+// `own`: the rules learnt from games of their own.
 void PrintHeader(const std::array<std::array<double, FeatureCount>, RuleCount>& weights,
                  const std::array<bool, RuleCount>& own) {
-  static const char* const Names[RuleCount] = {"Freestyle", "ExactFive", "Renju", "Caro",
-                                               "CaroExactFive"};
-  std::cout << R"(#pragma once
-
-#include <array>
-
-#include "strong/policy_weights.hpp"
-
-// Written by tools/tune/tune_policy (docs/evaluation_tuning.md says how): the values the strong
-// search orders a node's cells by, for each rule, learnt from the moves of strong games.
-
-namespace orvane::strong {
-
-)";
-  std::string table;
+  std::array<std::string, RuleCount> values;
   for (int rule = 0; rule < RuleCount; ++rule) {
-    const bool caro = rule == static_cast<int>(GameRule::Caro) ||
-                      rule == static_cast<int>(GameRule::CaroExactFive);
-    const int source = caro && !own[rule] ? rule - static_cast<int>(GameRule::Caro) : rule;
-    table += std::string(rule == 0 ? "" : ", ") + Names[source] + "Policy";
-    if (source != rule) continue;
     const auto& w = weights[rule];
-    std::cout << "inline constexpr PolicyWeights " << Names[rule] << "Policy{"
-              << List(w, 0, ShapeFeatures) << ", " << List(w, ShapeFeatures, ThreatFeatures) << ", "
-              << List(w, SideFeatures, ShapeFeatures) << ", "
-              << List(w, SideFeatures + ShapeFeatures, ThreatFeatures) << ", "
-              << List(w, 2 * SideFeatures, DistanceBins) << ", "
-              << List(w, 2 * SideFeatures + DistanceBins, DistanceBins) << "};\n";
+    values[rule] = tune::Braced({List(w, 0, ShapeFeatures), List(w, ShapeFeatures, ThreatFeatures),
+                                 List(w, SideFeatures, ShapeFeatures),
+                                 List(w, SideFeatures + ShapeFeatures, ThreatFeatures),
+                                 List(w, 2 * SideFeatures, DistanceBins),
+                                 List(w, 2 * SideFeatures + DistanceBins, DistanceBins)});
   }
-  std::cout << "\n// Indexed by GameRule. Caro, and caro with exactly five, order by the values of "
-               "freestyle and of\n// exactly five until games of their own are learnt from.\n"
-               "inline constexpr std::array<PolicyWeights, 5> LearnedPolicies{"
-            << table << "};\n\n}  // namespace orvane::strong\n";
+  tune::PrintRuleHeader(
+      {"strong/policy_weights.hpp",
+       "// Written by tools/tune/tune_policy (docs/evaluation_tuning.md says how): the values the "
+       "strong\n// search orders a node's cells by, for each rule, learnt from the moves of strong "
+       "games.",
+       "PolicyWeights", "Policy", "LearnedPolicies", "order by"},
+      values, own);
 }
 
 }  // namespace
