@@ -25,6 +25,11 @@ std::int32_t TimeSettings::matchTimeLeft() const {
   return clampToInt32(matchTimeout_);
 }
 
+std::int64_t TimeSettings::turnMilliseconds() const {
+  if (turnTimeout_ <= 0 && matchMillisecondsLeft() < 0) return 1;
+  return turnTimeout_;
+}
+
 std::int64_t TimeSettings::matchMillisecondsLeft() const {
   if (timeLeft_) return *timeLeft_ >= Unlimited ? -1 : std::max<std::int64_t>(*timeLeft_, 0);
   return matchTimeout_ <= 0 ? -1 : matchTimeout_;

@@ -28,8 +28,10 @@ class TimeSettings {
   // signed 32-bit range.
   std::int32_t matchTimeLeft() const;
   // For the strong search, in milliseconds: timeout_turn, and the match time left (the last
-  // time_left, or else timeout_match), -1 when there is no limit.
-  std::int64_t turnMilliseconds() const { return turnTimeout_; }
+  // time_left, or else timeout_match), -1 when there is no limit. A turn of 0 or less leaves the
+  // match time alone to bound a move; with no match limit either, it is the protocol's "as fast
+  // as possible", a turn of 1 ms, since a search bounded by nothing would never answer.
+  std::int64_t turnMilliseconds() const;
   std::int64_t matchMillisecondsLeft() const;
 
  private:

@@ -30,7 +30,8 @@ TurnBudget PlanTurn(const MoveTimes& times, int emptyCells) {
     maximum = std::min(maximum < 0 ? cap : maximum, std::min(cap, 3 * share));
     optimum = std::min(optimum, maximum);
   }
-  return {static_cast<std::int32_t>(optimum), static_cast<std::int32_t>(maximum)};
+  return {static_cast<std::int32_t>(std::min<std::int64_t>(optimum, LongestBudget)),
+          static_cast<std::int32_t>(std::min<std::int64_t>(maximum, LongestBudget))};
 }
 
 }  // namespace orvane::strong

@@ -21,6 +21,10 @@ struct TurnBudget {
   friend bool operator==(const TurnBudget&, const TurnBudget&) = default;
 };
 
+// The longest budget of a move, 12 hours: the turn's clock reads the time of day, so it could
+// never see the end of a turn of a day or more.
+inline constexpr std::int32_t LongestBudget = 12 * 3600 * 1000;
+
 // The budget of a move with `emptyCells` cells left on the board. The turn keeps a reserve for
 // reading, writing, a busy machine and a manager under Wine (a fifth of it, 30 to 500 ms: on a
 // loaded machine under Wine, a manager sees answers up to 160 ms later than the brain). The

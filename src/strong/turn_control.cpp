@@ -24,15 +24,20 @@ void TurnControl::follow(const TurnClock& clock, const std::atomic<bool>& stop) 
   followed_ = &stop;
 }
 
+std::int32_t TurnControl::shareOfAim(std::int32_t percent, std::int32_t from) const {
+  // In 64 bits: the longest aim times a share overflows 32.
+  return static_cast<std::int32_t>(from + std::int64_t{budget_.optimum} * percent / 100);
+}
+
 void TurnControl::enter(TurnPhase phase) {
   phaseLimit_ = -1;
   if (budget_.timed()) {
     switch (phase) {
       case TurnPhase::OwnProof:
-        phaseLimit_ = elapsed() + budget_.optimum * tuning::ProofShare / 100;
+        phaseLimit_ = shareOfAim(tuning::ProofShare, elapsed());
         break;
       case TurnPhase::Defence:
-        phaseLimit_ = budget_.optimum * tuning::DefenceShare / 100;
+        phaseLimit_ = shareOfAim(tuning::DefenceShare, 0);
         break;
       case TurnPhase::Deepening:
         stopLimit_ = std::min(budget_.optimum, budget_.maximum);
@@ -52,7 +57,7 @@ bool TurnControl::startNextIteration() const {
   if (nodeLimit_ != 0 && nodes_ >= nodeLimit_) return false;
   if (!budget_.timed()) return true;
   const std::int32_t aim = stretched_ ? budget_.maximum : budget_.optimum;
-  return elapsed() < aim * tuning::NextIterationShare / 100;
+  return elapsed() < std::int64_t{aim} * tuning::NextIterationShare / 100;
 }
 
 void TurnControl::check() {

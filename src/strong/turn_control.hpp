@@ -46,6 +46,8 @@ class TurnControl {
 
  private:
   void check();
+  // `percent` of the aim after `from`, in ms from the turn's start.
+  std::int32_t shareOfAim(std::int32_t percent, std::int32_t from) const;
 
   const TurnClock* clock_ = nullptr;
   TurnBudget budget_;

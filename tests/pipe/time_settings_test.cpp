@@ -91,6 +91,56 @@ INSTANTIATE_TEST_SUITE_P(
                    7, Unlimited}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct StrongTimesCase {
+  const char* name;
+  std::function<void(TimeSettings&)> give;
+  std::int64_t turn;
+  std::int64_t matchLeft;
+};
+
+void PrintTo(const StrongTimesCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class StrongTimesTest : public ::testing::TestWithParam<StrongTimesCase> {};
+
+// The strong search has no clock of its own to fall back on: a move bounded by neither a turn
+// nor a match would never be answered.
+TEST_P(StrongTimesTest, BoundEveryMove) {
+  const StrongTimesCase& c = GetParam();
+  TimeSettings settings;
+  c.give(settings);
+  EXPECT_EQ(settings.turnMilliseconds(), c.turn);
+  EXPECT_EQ(settings.matchMillisecondsLeft(), c.matchLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Info, StrongTimesTest,
+    ::testing::Values(
+        StrongTimesCase{"NothingGiven", [](TimeSettings&) {}, 30000, -1},
+        StrongTimesCase{"PlayFast", [](TimeSettings& s) { s.setTurnTimeout(0); }, 1, -1},
+        StrongTimesCase{"NegativeTurn", [](TimeSettings& s) { s.setTurnTimeout(-4000); }, 1, -1},
+        StrongTimesCase{"MatchAlone",
+                        [](TimeSettings& s) {
+                          s.setTurnTimeout(0);
+                          s.setMatchTimeout(60000);
+                        },
+                        0, 60000},
+        StrongTimesCase{"UnlimitedTimeLeft",
+                        [](TimeSettings& s) {
+                          s.setTurnTimeout(0);
+                          s.setMatchTimeout(60000);
+                          s.setTimeLeft(2147483647);
+                        },
+                        1, -1},
+        StrongTimesCase{"NoTimeLeft",
+                        [](TimeSettings& s) {
+                          s.setTurnTimeout(0);
+                          s.setTimeLeft(0);
+                        },
+                        0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RuleCase {
   std::int64_t rule;
   std::optional<GameRule> played;

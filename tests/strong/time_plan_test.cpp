@@ -27,6 +27,10 @@ TEST(PlanTurnTest, KeepsAReserveAndSharesTheMatchTime) {
       {{3000, 10000}, 200, {475, 1425}},    // a twentieth of what is left, three times that at most
       {{0, 60000}, 400, {1983, 5949}},      // the match alone: a thirtieth, three times at most
       {{3000, 300}, 100, {22, 66}},         // at least twelve moves to go
+      // beyond what the turn's clock counts, or 32 bits: the longest budget, never none
+      {{100000000, -1}, 300, {LongestBudget, LongestBudget}},
+      {{5000000000, -1}, 300, {LongestBudget, LongestBudget}},
+      {{0, 5000000000000}, 300, {LongestBudget, LongestBudget}},
   };
   for (const PlanCase& c : cases) {
     EXPECT_EQ(PlanTurn(c.times, c.emptyCells), c.expected)

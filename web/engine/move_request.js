@@ -140,7 +140,7 @@ function strongTimes(options) {
   }
   if (times.length > 0) {
     const managed = managerTimes(options, times);
-    // A turn of 0 is no limit to the strong search: with no match limit either, it would not end.
+    // A turn of 0 with no match limit asks the brain for its fastest answer: no thinking time.
     if (managed.turnTime === 0 && managed.timeLeft >= NoLimit) {
       throw new BadOptionError('the strong search needs a turnTime above 0, or a match time');
     }
