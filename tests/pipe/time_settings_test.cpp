@@ -20,6 +20,10 @@ struct TimingCase {
   std::function<void(TimeSettings&)> give;  // what the manager says, in order
   std::uint16_t turnSeconds;
   std::int32_t matchTimeLeft;
+  // What the strong search gets, in milliseconds: it has no clock of its own to fall back on, so
+  // a move bounded by neither a turn nor a match would never be answered.
+  std::int64_t turnMilliseconds;
+  std::int64_t matchMillisecondsLeft;
 };
 
 // Names the case in test output instead of dumping its bytes.
@@ -35,110 +39,84 @@ TEST_P(TimeSettingsTest, GivesTheEngineSecondsAndMatchTime) {
   c.give(settings);
   EXPECT_EQ(settings.turnSeconds(), c.turnSeconds);
   EXPECT_EQ(settings.matchTimeLeft(), c.matchTimeLeft);
+  EXPECT_EQ(settings.turnMilliseconds(), c.turnMilliseconds);
+  EXPECT_EQ(settings.matchMillisecondsLeft(), c.matchMillisecondsLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Info, TimeSettingsTest,
     ::testing::Values(
-        TimingCase{"NothingGiven", [](TimeSettings&) {}, 30, Unlimited},
+        TimingCase{"NothingGiven", [](TimeSettings&) {}, 30, Unlimited, 30000, -1},
         TimingCase{"TurnAndMatch",
                    [](TimeSettings& s) {
                      s.setTurnTimeout(5000);
                      s.setMatchTimeout(180000);
                    },
-                   5, 180000},
+                   5, 180000, 5000, 180000},
         TimingCase{"TurnTruncatedToSeconds", [](TimeSettings& s) { s.setTurnTimeout(5999); }, 5,
-                   Unlimited},
-        TimingCase{"PlayFast", [](TimeSettings& s) { s.setTurnTimeout(0); }, 0, Unlimited},
-        TimingCase{"NegativeTurn", [](TimeSettings& s) { s.setTurnTimeout(-4000); }, 0, Unlimited},
+                   Unlimited, 5999, -1},
+        TimingCase{"PlayFast", [](TimeSettings& s) { s.setTurnTimeout(0); }, 0, Unlimited, 1, -1},
+        TimingCase{"NegativeTurn", [](TimeSettings& s) { s.setTurnTimeout(-4000); }, 0, Unlimited,
+                   1, -1},
         TimingCase{"TurnBeyondSixteenBits", [](TimeSettings& s) { s.setTurnTimeout(65536000); },
-                   65535, Unlimited},
+                   65535, Unlimited, 65536000, -1},
         TimingCase{"TurnBeyondThirtyTwoBits",
-                   [](TimeSettings& s) { s.setTurnTimeout(5000000000000); }, 65535, Unlimited},
+                   [](TimeSettings& s) { s.setTurnTimeout(5000000000000); }, 65535, Unlimited,
+                   5000000000000, -1},
         TimingCase{"MatchWithoutLimit", [](TimeSettings& s) { s.setMatchTimeout(0); }, 30,
-                   Unlimited},
+                   Unlimited, 30000, -1},
         TimingCase{"TimeLeftWinsOverMatch",
                    [](TimeSettings& s) {
                      s.setMatchTimeout(180000);
                      s.setTimeLeft(90000);
                    },
-                   30, 90000},
+                   30, 90000, 30000, 90000},
         TimingCase{"TimeLeftZeroIsNoTime",
                    [](TimeSettings& s) {
                      s.setMatchTimeout(0);
                      s.setTimeLeft(0);
                    },
-                   30, 0},
-        TimingCase{"TimeLeftNegative", [](TimeSettings& s) { s.setTimeLeft(-500); }, 30, -500},
+                   30, 0, 30000, 0},
+        TimingCase{"TimeLeftNegative", [](TimeSettings& s) { s.setTimeLeft(-500); }, 30, -500,
+                   30000, 0},
         TimingCase{"TimeLeftUnlimited", [](TimeSettings& s) { s.setTimeLeft(2147483647); }, 30,
-                   Unlimited},
+                   Unlimited, 30000, -1},
         TimingCase{"TimeLeftAboveRange", [](TimeSettings& s) { s.setTimeLeft(99999999999); }, 30,
-                   Unlimited},
+                   Unlimited, 30000, -1},
         TimingCase{"TimeLeftBelowRange", [](TimeSettings& s) { s.setTimeLeft(-99999999999); }, 30,
-                   Int32Min},
+                   Int32Min, 30000, 0},
         TimingCase{"NewGameFallsBackToMatch",
                    [](TimeSettings& s) {
                      s.setMatchTimeout(180000);
                      s.setTimeLeft(1000);
                      s.startGame();
                    },
-                   30, 180000},
+                   30, 180000, 30000, 180000},
         TimingCase{"NewGameKeepsTurn",
                    [](TimeSettings& s) {
                      s.setTurnTimeout(7000);
                      s.startGame();
                    },
-                   7, Unlimited}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct StrongTimesCase {
-  const char* name;
-  std::function<void(TimeSettings&)> give;
-  std::int64_t turn;
-  std::int64_t matchLeft;
-};
-
-void PrintTo(const StrongTimesCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-class StrongTimesTest : public ::testing::TestWithParam<StrongTimesCase> {};
-
-// The strong search has no clock of its own to fall back on: a move bounded by neither a turn
-// nor a match would never be answered.
-TEST_P(StrongTimesTest, BoundEveryMove) {
-  const StrongTimesCase& c = GetParam();
-  TimeSettings settings;
-  c.give(settings);
-  EXPECT_EQ(settings.turnMilliseconds(), c.turn);
-  EXPECT_EQ(settings.matchMillisecondsLeft(), c.matchLeft);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Info, StrongTimesTest,
-    ::testing::Values(
-        StrongTimesCase{"NothingGiven", [](TimeSettings&) {}, 30000, -1},
-        StrongTimesCase{"PlayFast", [](TimeSettings& s) { s.setTurnTimeout(0); }, 1, -1},
-        StrongTimesCase{"NegativeTurn", [](TimeSettings& s) { s.setTurnTimeout(-4000); }, 1, -1},
-        StrongTimesCase{"MatchAlone",
-                        [](TimeSettings& s) {
-                          s.setTurnTimeout(0);
-                          s.setMatchTimeout(60000);
-                        },
-                        0, 60000},
-        StrongTimesCase{"UnlimitedTimeLeft",
-                        [](TimeSettings& s) {
-                          s.setTurnTimeout(0);
-                          s.setMatchTimeout(60000);
-                          s.setTimeLeft(2147483647);
-                        },
-                        1, -1},
-        StrongTimesCase{"NoTimeLeft",
-                        [](TimeSettings& s) {
-                          s.setTurnTimeout(0);
-                          s.setTimeLeft(0);
-                        },
-                        0, 0}),
+                   7, Unlimited, 7000, -1},
+        TimingCase{"MatchAlone",
+                   [](TimeSettings& s) {
+                     s.setTurnTimeout(0);
+                     s.setMatchTimeout(60000);
+                   },
+                   0, 60000, 0, 60000},
+        TimingCase{"FastWhenTimeLeftIsUnlimited",
+                   [](TimeSettings& s) {
+                     s.setTurnTimeout(0);
+                     s.setMatchTimeout(60000);
+                     s.setTimeLeft(2147483647);
+                   },
+                   0, Unlimited, 1, -1},
+        TimingCase{"NoTimeLeftAtAll",
+                   [](TimeSettings& s) {
+                     s.setTurnTimeout(0);
+                     s.setTimeLeft(0);
+                   },
+                   0, 0, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RuleCase {
