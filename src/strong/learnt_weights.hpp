@@ -15,12 +15,6 @@ inline constexpr EvaluationWeights FreestyleWeights{{0, 5, 12, 16, 54, 41, 49, 1
                                                     {0, -10, -2, -49, -28, 401, 9, 0},
                                                     {0, 49, 46, 134, -51, 61, 0, 0},
                                                     {0, -39, 100, 84, -149, -202, 100, 0}};
-inline constexpr EvaluationWeights ExactFiveWeights{{0, 1, 2, 2, 42, 44, 47, 62, 125, 125, 0, 0},
-                                                    {0, 1, 2, 2, 34, 35, 38, 50, 100, 100, 0, 0},
-                                                    {0, 0, 0, 78, 0, 125, 0, 0},
-                                                    {0, 0, 0, 62, 0, 100, 0, 0},
-                                                    {0, 0, 0, 0, 0, 0, 0, 0},
-                                                    {0, 0, 0, 0, 0, 0, 0, 0}};
 inline constexpr EvaluationWeights RenjuWeights{{0, 8, 11, 10, 29, 7, 20, 75, 125, 124, 0, 0},
                                                 {0, 6, 9, 9, 12, -8, 0, 61, 117, 100, 0, 0},
                                                 {0, -12, -2, 29, -7, 155, -6, 0},
@@ -28,9 +22,10 @@ inline constexpr EvaluationWeights RenjuWeights{{0, 8, 11, 10, 29, 7, 20, 75, 12
                                                 {0, 1, 40, -35, -21, 29, -6, 0},
                                                 {0, -1, 48, -26, -64, 11, 20, 0}};
 
-// Indexed by GameRule. Caro, and caro with exactly five, play with the values of freestyle and of
-// exactly five until games of their own are learnt from.
+// Indexed by GameRule. Exactly five, caro and caro with exactly five play with the values of
+// freestyle, which play exactly five better than the values set or learnt for it so far,
+// until games of their own are learnt from.
 inline constexpr std::array<EvaluationWeights, 5> LearnedWeights{
-    FreestyleWeights, ExactFiveWeights, RenjuWeights, FreestyleWeights, ExactFiveWeights};
+    FreestyleWeights, FreestyleWeights, RenjuWeights, FreestyleWeights, FreestyleWeights};
 
 }  // namespace orvane::strong

@@ -180,7 +180,7 @@ void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights,
        "// Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values "
        "the\n// strong search's static evaluation counts, for each rule, learnt from the results "
        "of games.",
-       "EvaluationWeights", "Weights", "LearnedWeights", "play with"},
+       "EvaluationWeights", "Weights", "LearnedWeights", "play with", true},
       values, own);
 }
 
