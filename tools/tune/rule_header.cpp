@@ -2,8 +2,6 @@
 
 #include <iostream>
 
-#include "patterns/game_rule.hpp"
-
 namespace orvane::tune {
 
 std::string Braced(const std::vector<std::string>& lists) {
@@ -17,15 +15,11 @@ std::string Braced(const std::vector<std::string>& lists) {
 
 namespace {
 
-// The rule whose values `rule` plays with: its own once learnt, else caro's plain rule's, and
-// exactly five's freestyle's when the header says so.
+// The rule whose values `rule` plays with: its own once learnt, else those of the rule it takes
+// from, followed until a rule that keeps its own.
 int SourceOf(const RuleHeader& header, const std::array<bool, RuleCount>& own, int rule) {
-  if (own[rule]) return rule;
-  if (rule == static_cast<int>(GameRule::Caro) || rule == static_cast<int>(GameRule::CaroExactFive))
-    return SourceOf(header, own, rule - static_cast<int>(GameRule::Caro));
-  if (rule == static_cast<int>(GameRule::ExactFive) && header.exactFiveFromFreestyle)
-    return static_cast<int>(GameRule::Freestyle);
-  return rule;
+  const int from = header.takesFrom[rule];
+  return own[rule] || from == rule ? rule : SourceOf(header, own, from);
 }
 
 }  // namespace
@@ -44,18 +38,10 @@ void PrintRuleHeader(const RuleHeader& header, const std::array<std::string, Rul
     std::cout << "inline constexpr " << header.type << " " << Names[rule] << header.suffix
               << values[rule] << ";\n";
   }
-  if (header.exactFiveFromFreestyle) {
-    std::cout << "\n// Indexed by GameRule. Exactly five, caro and caro with exactly five "
-              << header.fallback
-              << " the values of\n// freestyle, which play exactly five better than the values "
-                 "set or learnt for it so far,\n// until games of their own are learnt from.\n";
-  } else {
-    std::cout << "\n// Indexed by GameRule. Caro, and caro with exactly five, " << header.fallback
-              << " the values of freestyle and of\n// exactly five until games of their own are "
-                 "learnt from.\n";
-  }
-  std::cout << "inline constexpr std::array<" << header.type << ", " << RuleCount << "> "
-            << header.table << "{" << table << "};\n\n}  // namespace orvane::strong\n";
+  std::cout << "\n"
+            << header.tableComment << "\ninline constexpr std::array<" << header.type << ", "
+            << RuleCount << "> " << header.table << "{" << table
+            << "};\n\n}  // namespace orvane::strong\n";
 }
 
 }  // namespace orvane::tune

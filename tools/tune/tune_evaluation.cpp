@@ -180,7 +180,14 @@ void PrintHeader(const std::array<EvaluationWeights, RuleCount>& weights,
        "// Written by tools/tune/tune_evaluation (docs/evaluation_tuning.md says how): the values "
        "the\n// strong search's static evaluation counts, for each rule, learnt from the results "
        "of games.",
-       "EvaluationWeights", "Weights", "LearnedWeights", "play with", true},
+       "EvaluationWeights",
+       "Weights",
+       "LearnedWeights",
+       // Exactly five plays better with freestyle's values than with any set or learnt for it.
+       {0, 0, 2, 0, 0},
+       "// Indexed by GameRule. Exactly five, caro and caro with exactly five play with the values "
+       "of\n// freestyle, which play exactly five better than the values set or learnt for it so "
+       "far,\n// until games of their own are learnt from."},
       values, own);
 }
 

@@ -182,7 +182,12 @@ void PrintHeader(const std::array<std::array<double, FeatureCount>, RuleCount>& 
        "// Written by tools/tune/tune_policy (docs/evaluation_tuning.md says how): the values the "
        "strong\n// search orders a node's cells by, for each rule, learnt from the moves of strong "
        "games.",
-       "PolicyWeights", "Policy", "LearnedPolicies", "order by"},
+       "PolicyWeights",
+       "Policy",
+       "LearnedPolicies",
+       {0, 1, 2, 0, 1},
+       "// Indexed by GameRule. Caro, and caro with exactly five, order by the values of freestyle "
+       "and of\n// exactly five until games of their own are learnt from."},
       values, own);
 }
 
