@@ -24,22 +24,33 @@ class Brain:
 
     def ask(self, size, stones, to_move):
         """The brain's move and its MESSAGE lines for the side `to_move` (0 black, 1 white)."""
-        lines = [f"START {size}"] + self.settings + ["BOARD"]
+        # The board follows only once the brain has taken START: a brain busy setting up its
+        # tables may misread lines that come meanwhile, and answer START itself with ERROR.
+        reply = "ERROR"
+        while reply != "OK":
+            if reply.startswith("ERROR"):
+                self.process.stdin.write(f"START {size}\n")
+                self.process.stdin.flush()
+            reply = self.read_line()
+        lines = self.settings + ["BOARD"]
         lines += [f"{x},{y},{1 if i % 2 == to_move else 2}" for i, (x, y) in enumerate(stones)]
         lines.append("DONE")
         self.process.stdin.write("\n".join(lines) + "\n")
+        self.process.stdin.flush()
         messages = []
         while True:
-            line = self.process.stdout.readline().strip()
-            if not line:
-                raise RuntimeError("the brain ended")
-            if line == "OK":
-                continue
+            line = self.read_line()
             if line.startswith("MESSAGE"):
                 messages.append(line)
                 continue
             x, y = map(int, line.split(","))
             return (x, y), messages
+
+    def read_line(self):
+        line = self.process.stdout.readline()
+        if not line:
+            raise RuntimeError("the brain ended")
+        return line.strip()
 
 
 def five(stones, size, colour):

@@ -4,8 +4,9 @@ of GAMES.sgf that NAME lost, the partner (held to NODES nodes a move) values eac
 which NAME is to move, from the end of the opening until it sees a forced loss. Prints how many
 lost games held a forced win for NAME that it did not take (the first such position of each as a
 BOARD line), where the games turned (the first move of NAME's after which the value fell from
-above -150 to -300 or below, and how many of those fell straight into a forced loss), and how
-long the forced losses were when the partner first saw them.
+above -150 to -300 or below, and how many of those fell straight into a forced loss; each
+position after such a move as a BOARD line, the other side to move), and how long the forced
+losses were when the partner first saw them.
 
 Usage: turning_points.py PARTNER NODES NAME GAMES.sgf...
   PARTNER  the partner's program (build/tools/pbrain-rapfi)
@@ -107,7 +108,7 @@ def main():
         for (_, before), (ply, after) in zip(values, values[1:]):
             fell = after[1] < 0 or after[0] <= LOST
             if before[1] == 0 and before[0] > EVEN and fell:
-                turns.append((ply, after[1] < 0))
+                turns.append((ply, after[1] < 0, board_line(game["stones"][:ply - 1])))
                 break
         losses = [ply for ply, (_, forced) in values if forced < 0]
         if losses:
@@ -116,11 +117,13 @@ def main():
     print(f"{len(missed_wins)} held a forced win for {name} that it did not take; the first of each:")
     for line in missed_wins:
         print(f"  {line}")
-    by_stones = collections.Counter(10 * (ply // 10) for ply, _ in turns)
+    by_stones = collections.Counter(10 * (ply // 10) for ply, _, _ in turns)
     print(f"{len(turns)} turned from above {EVEN} to {LOST} or below in one move, "
-          f"{sum(1 for _, forced in turns if forced)} of them straight into a forced loss; "
+          f"{sum(1 for _, forced, _ in turns if forced)} of them straight into a forced loss; "
           "by stones on the board: " +
           ", ".join(f"{s}-{s + 9}: {n}" for s, n in sorted(by_stones.items())))
+    for _, forced, line in turns:
+        print(f"  {'forced loss' if forced else 'lost'}: {line}")
     print("moves from the first forced loss seen to the game's end: " +
           ", ".join(f"{n}: {c}" for n, c in sorted(first_losses.items())))
     return 0
