@@ -124,7 +124,7 @@ def main():
           ", ".join(f"{s}-{s + 9}: {n}" for s, n in sorted(by_stones.items())))
     for _, forced, line in turns:
         print(f"  {'forced loss' if forced else 'lost'}: {line}")
-    print("moves from the first forced loss seen to the game's end: " +
+    print("stones from the first forced loss seen to the game's end: " +
           ", ".join(f"{n}: {c}" for n, c in sorted(first_losses.items())))
     return 0
 
