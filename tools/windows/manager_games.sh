@@ -69,9 +69,21 @@ lane_b=(
 
 # The answers after each brain's first in the record $1 (opening stones first, the turn in
 # milliseconds $3) that took longer than the turn; the opening's stones are the first $2 moves.
+# $4 and $5 say whether the first and the second player's answers count (1) or not (0): the
+# file brain is started anew for every move, so each of its answers holds Wine's start of a
+# process, which the manager's grace covers and the brain cannot.
 answers_over_turn() {
-  tr -d '\r' <"$1" | awk -F, -v opening="$2" -v turn="$3" \
-    '/^[0-9]+,[0-9]+,[0-9]+$/ { if (moves++ >= opening + 2 && $3 > turn) over++ } END { print over + 0 }'
+  tr -d '\r' <"$1" | awk -F, -v opening="$2" -v turn="$3" -v first="$4" -v second="$5" \
+    '/^[0-9]+,[0-9]+,[0-9]+$/ {
+       counts = moves % 2 == 0 ? first : second
+       if (moves++ >= opening + 2 && counts && $3 > turn) over++
+     } END { print over + 0 }'
+}
+
+# 1 when the player named $1 (first=NAME or second=NAME in a play.sh line) talks over the pipe,
+# 0 for the file brain.
+pipe_player() {
+  [[ $1 == orvane* ]] && echo 0 || echo 1
 }
 
 # What is wrong with the game whose play.sh line is $1, whose folder is $2 and whose turn is $3
@@ -96,7 +108,9 @@ game_fault() {
   elif [[ $line =~ over_turn\+tol\ [1-9] ]]; then
     echo "an answer over the turn time and the grace"
   elif [[ $line =~ \(opening\ ([0-9]+)\) ]] && opening=${BASH_REMATCH[1]} &&
-    [ "$(answers_over_turn "$dir/game.psq" "$opening" "$turn")" -gt 0 ]; then
+    [[ $line =~ first=([^ ]+)\ second=([^ ]+) ]] &&
+    [ "$(answers_over_turn "$dir/game.psq" "$opening" "$turn" \
+      "$(pipe_player "${BASH_REMATCH[1]}")" "$(pipe_player "${BASH_REMATCH[2]}")")" -gt 0 ]; then
     echo "an answer over the turn time"
   elif grep -qsE '^(ERROR|UNKNOWN)' "$dir"/pipe/*.log; then
     echo "ERROR or UNKNOWN in a pipe log"
