@@ -26,17 +26,14 @@ class Brain:
         """The brain's move and its MESSAGE lines for the side `to_move` (0 black, 1 white)."""
         # The board follows only once the brain has taken START: a brain busy setting up its
         # tables may misread lines that come meanwhile, and answer START itself with ERROR.
-        reply = "ERROR"
-        while reply != "OK":
+        self.process.stdin.write(f"START {size}\n")
+        while (reply := self.read_line()) != "OK":
             if reply.startswith("ERROR"):
                 self.process.stdin.write(f"START {size}\n")
-                self.process.stdin.flush()
-            reply = self.read_line()
         lines = self.settings + ["BOARD"]
         lines += [f"{x},{y},{1 if i % 2 == to_move else 2}" for i, (x, y) in enumerate(stones)]
         lines.append("DONE")
         self.process.stdin.write("\n".join(lines) + "\n")
-        self.process.stdin.flush()
         messages = []
         while True:
             line = self.read_line()
